@@ -1,0 +1,2 @@
+#include "fixedwidth.h"
+// Placeholder until the field codecs land.
