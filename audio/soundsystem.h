@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// What the table asks of sound and music. The real one plays through Qt
+// Multimedia; a silent one stands in where there is no sound.
+class SoundSystem
+{
+public:
+    virtual ~SoundSystem() = default;
+
+    // An effect by its path below the program ("\gamedata\sounds\click.wav"):
+    // played only when effects are on and the file exists; returns at once.
+    virtual void playSound(const QString &relativePath) = 0;
+
+    // Start-up: the file of track 1, "Open", "Play".
+    virtual void startMusic() = 0;
+    // "Stop", "Close", the file of track n (none outside 1..8), "Open", "Play".
+    virtual void playTrack(int track) = 0;
+    // The music menu item: "Play" resumes the open track, "Stop" halts it.
+    virtual void resumeMusic() = 0;
+    virtual void stopMusic() = 0;
+    // Exit: "Stop", "Close".
+    virtual void shutdown() = 0;
+};
+
+class SilentSoundSystem final : public SoundSystem
+{
+public:
+    void playSound(const QString &) override {}
+    void startMusic() override {}
+    void playTrack(int) override {}
+    void resumeMusic() override {}
+    void stopMusic() override {}
+    void shutdown() override {}
+};
