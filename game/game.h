@@ -62,7 +62,6 @@ private:
     void placeBet();
     void stopFlights();
     void newDeckCheck();
-    bool hasCardFlying() const { return m_flying; }
 
     GameState &m_state;
     Vars &m_vars;
@@ -72,4 +71,5 @@ private:
     bool m_flying = false;       // a dealt card has not landed yet
     bool m_betPending = false;   // bet pressed during the opening deal
     bool m_bankerPlaying = false; // from the stand until the round is settled
+    bool m_savePending = false;   // save asked for during the banker's turn
 };

@@ -1,2 +1,192 @@
 #include "fixedwidth.h"
-// Placeholder until the field codecs land.
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Past this magnitude a number can only be rejected or clamped by its
+// reader, so further digits are not accumulated.
+constexpr qint64 SaturatedMagnitude = 1'000'000'000'000'000; // 10^15, exact in a double
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+QByteArray signPositionText(qint64 value)
+{
+    QByteArray digits = QByteArray::number(value);
+    if (value >= 0)
+        digits.prepend(' ');
+    return digits;
+}
+
+// The largest magnitude whose decimal text has `digitCount` digits.
+qint64 allNines(int digitCount)
+{
+    qint64 result = 0;
+    for (int i = 0; i < digitCount && result < SaturatedMagnitude; ++i)
+        result = result * 10 + 9;
+    return result;
+}
+
+} // namespace
+
+QByteArray fixedwidth::number(qint64 value, int width)
+{
+    return text(signPositionText(value), width);
+}
+
+QByteArray fixedwidth::fittedNumber(qint64 value, int width)
+{
+    if (width <= 0)
+        return {};
+    const QByteArray withSign = signPositionText(value);
+    if (withSign.size() <= width)
+        return text(withSign, width);
+    if (value >= 0) {
+        // Digits that fill the field exactly still read back as the same value.
+        const QByteArray digits = QByteArray::number(value);
+        if (digits.size() <= width)
+            return digits;
+        return QByteArray::number(allNines(width));
+    }
+    if (width < 2)
+        return number(0, width);
+    return QByteArray::number(-allNines(width - 1));
+}
+
+QByteArray fixedwidth::flag(bool value)
+{
+    return value ? QByteArrayLiteral("True ") : QByteArrayLiteral("False");
+}
+
+QByteArray fixedwidth::text(QByteArrayView bytes, int width)
+{
+    if (width <= 0)
+        return {};
+    QByteArray result = bytes.first(std::min<qsizetype>(bytes.size(), width)).toByteArray();
+    if (result.size() < width)
+        result.append(width - result.size(), ' ');
+    return result;
+}
+
+QByteArray fixedwidth::stripped(QByteArrayView field)
+{
+    qsizetype begin = 0;
+    qsizetype end = field.size();
+    while (begin < end && field[begin] == ' ')
+        ++begin;
+    while (end > begin && field[end - 1] == ' ')
+        --end;
+    return field.sliced(begin, end - begin).toByteArray();
+}
+
+double fixedwidth::readNumber(QByteArrayView field)
+{
+    const QByteArray s = stripped(field);
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+
+    qint64 whole = 0;
+    bool saturated = false;
+    for (; i < s.size() && isDigit(s[i]); ++i) {
+        if (!saturated) {
+            whole = whole * 10 + (s[i] - '0');
+            if (whole >= SaturatedMagnitude) {
+                whole = SaturatedMagnitude;
+                saturated = true;
+            }
+        }
+    }
+
+    // Round by the decimal digits themselves, so that a half is recognised
+    // exactly rather than through binary floating point.
+    if (!saturated && i < s.size() && s[i] == '.') {
+        ++i;
+        int firstDigit = -1;
+        bool restNonZero = false;
+        for (; i < s.size() && isDigit(s[i]); ++i) {
+            if (firstDigit < 0)
+                firstDigit = s[i] - '0';
+            else if (s[i] != '0')
+                restNonZero = true;
+        }
+        const bool roundUp = firstDigit > 5 || (firstDigit == 5 && (restNonZero || whole % 2 == 1));
+        if (roundUp)
+            ++whole;
+    }
+
+    if (whole == 0)
+        return 0.0; // never -0
+    const double magnitude = static_cast<double>(whole);
+    return negative ? -magnitude : magnitude;
+}
+
+std::optional<qint16> fixedwidth::readInt16(QByteArrayView field)
+{
+    const double value = readNumber(field);
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(value);
+}
+
+QByteArray cp1251::encode(const QString &text)
+{
+    QStringEncoder encoder("windows-1251");
+    QStringDecoder decoder("windows-1251");
+    QByteArray result;
+    result.reserve(text.size());
+
+    // Character by character, so that one the code page cannot hold (a
+    // surrogate pair included) becomes exactly one '?'.
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype length = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            length = 2;
+        const QStringView character = QStringView(text).sliced(i, length);
+        i += length;
+
+        if (length == 1 && character[0].unicode() < 0x80) {
+            result.append(static_cast<char>(character[0].unicode()));
+            continue;
+        }
+        if (!encoder.isValid() || !decoder.isValid()) {
+            result.append('?');
+            continue;
+        }
+        const QByteArray bytes = encoder.encode(character);
+        // A converter may substitute silently; only a byte that decodes back
+        // to the same character is a real mapping.
+        const bool mapped = !encoder.hasError() && bytes.size() == 1
+                            && QString(decoder.decode(bytes)) == character && !decoder.hasError();
+        if (encoder.hasError())
+            encoder = QStringEncoder("windows-1251");
+        if (decoder.hasError())
+            decoder = QStringDecoder("windows-1251");
+        result.append(mapped ? bytes : QByteArrayLiteral("?"));
+    }
+    return result;
+}
+
+QString cp1251::decode(QByteArrayView bytes)
+{
+    QStringDecoder decoder("windows-1251");
+    if (decoder.isValid())
+        return decoder.decode(bytes);
+    // Without the code page only ASCII is certain.
+    QString result;
+    result.reserve(bytes.size());
+    for (const char c : bytes)
+        result.append(static_cast<unsigned char>(c) < 0x80 ? QChar(QLatin1Char(c)) : QChar(QChar::ReplacementCharacter));
+    return result;
+}

@@ -14,6 +14,12 @@ namespace fixedwidth {
 // padded with spaces to `width` and cut to it when longer.
 QByteArray number(qint64 value, int width);
 
+// number(), except that a value too wide for the field never loses digits:
+// a value of 0 or more whose digits fill the field exactly is written
+// without the sign position, and anything wider is clamped to the widest
+// value the field holds. What it writes always reads back by readNumber().
+QByteArray fittedNumber(qint64 value, int width);
+
 // "True " or "False".
 QByteArray flag(bool value);
 

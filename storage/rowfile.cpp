@@ -1,0 +1,77 @@
+#include "rowfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+rowfile::ReadStatus rowfile::readHead(const QString &path, qsizetype maxBytes, QByteArray &head)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return ReadStatus::Missing;
+    if (info.isDir())
+        return ReadStatus::IsDirectory;
+    if (!info.isFile())
+        return ReadStatus::NotRegularFile; // a pipe or device could block or never end
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadStatus::Unreadable;
+    QByteArray bytes;
+    while (bytes.size() < maxBytes) {
+        const QByteArray chunk = file.read(maxBytes - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (file.error() != QFileDevice::NoError)
+        return ReadStatus::Unreadable;
+    head = bytes;
+    return ReadStatus::Ok;
+}
+
+rowfile::WriteStatus rowfile::replaceHead(const QString &path, const QByteArray &head)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return WriteStatus::IsDirectory;
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir() && (folder.exists() || !QDir().mkpath(folder.filePath())))
+        return WriteStatus::FolderNotCreated;
+
+    QFile old(path);
+    const bool hasOld = info.exists();
+    if (hasOld && (!info.isFile() || !old.open(QIODevice::ReadOnly)))
+        return WriteStatus::Unreadable;
+
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return WriteStatus::Unwritable;
+    if (out.write(head) != head.size()) {
+        out.cancelWriting();
+        return WriteStatus::Unwritable;
+    }
+
+    // The old tail is copied in pieces: a file may be far larger than its rows.
+    if (hasOld && old.size() > head.size()) {
+        if (!old.seek(head.size()))
+            return WriteStatus::Unreadable;
+        constexpr qint64 ChunkBytes = 64 * 1024;
+        for (;;) {
+            const QByteArray chunk = old.read(ChunkBytes);
+            if (old.error() != QFileDevice::NoError) {
+                out.cancelWriting();
+                return WriteStatus::Unreadable;
+            }
+            if (chunk.isEmpty())
+                break;
+            if (out.write(chunk) != chunk.size()) {
+                out.cancelWriting();
+                return WriteStatus::Unwritable;
+            }
+        }
+    }
+    old.close();
+    return out.commit() ? WriteStatus::Ok : WriteStatus::Unwritable;
+}
