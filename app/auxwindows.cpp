@@ -69,7 +69,10 @@ void AuxWindows::showRecords()
         m_table->hide();
 
     RecordsWindow *records = ensureRecords();
-    if (!records->isVisible()) {
+    if (records->isVisible()) {
+        records->raise();
+        records->activateWindow();
+    } else {
         // A fresh window opens centred on the screen the table was on.
         if (!records->testAttribute(Qt::WA_Moved)) {
             const QScreen *screen = m_table ? m_table->screen() : records->screen();
@@ -79,8 +82,6 @@ void AuxWindows::showRecords()
         }
         records->show();
     }
-    records->raise();
-    records->activateWindow();
 
     GameState scratch;
     const recordsfile::Error error =
@@ -92,21 +93,27 @@ void AuxWindows::showRecords()
 
     // The records window stays up so the player is not left without any window.
     records->clearTable();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Рекорди"), error, QMessageBox::Ok, records);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Гаразд"));
-    box.exec();
+    // On the heap: a shutdown while the box is up takes it down with the window.
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Рекорди"), error, QMessageBox::Ok, records);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("Гаразд"));
+    box->exec();
+    delete box;
 }
 
 void AuxWindows::showOverTable(QWidget *window)
 {
-    if (!window->isVisible() && m_table) {
+    if (window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+        return;
+    }
+    if (m_table) {
         QRect frame = window->frameGeometry();
         frame.moveCenter(m_table->frameGeometry().center());
         window->move(frame.topLeft());
     }
     window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 void AuxWindows::showRules()

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-const QString DevelopersWindow::MailAddress = QStringLiteral("twentyone@example.com");
+const QString DevelopersWindow::MailAddress = QStringLiteral("team21@example.com");
 const QString DevelopersWindow::SiteHost = QStringLiteral("21.example.org");
 
 QString DevelopersWindow::mailLink()
@@ -84,7 +84,7 @@ DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWi
         m_credits[credit.index] = label;
     }
 
-    QLabel *footer = addLabel(QStringLiteral("Label3"), QStringLiteral("Команда «21», 2026"),
+    QLabel *footer = addLabel(QStringLiteral("Label3"), QStringLiteral("«21» © 2026"),
                               twipsRect(5520, 4440, 1575, 255),
                               windowFont(QStringLiteral("MS Sans Serif"), 8.25, true, false), Qt::black);
     footer->setWordWrap(false);

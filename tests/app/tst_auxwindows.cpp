@@ -302,27 +302,30 @@ void TestAuxWindows::backButtonFaces()
 void TestAuxWindows::goingBackAndClosing_data()
 {
     QTest::addColumn<QString>("which");
-    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<int>("clicks");
 
-    QTest::newRow("records back") << QStringLiteral("records") << false << 1;
-    QTest::newRow("records close box") << QStringLiteral("records") << true << 0;
-    QTest::newRow("rules back") << QStringLiteral("rules") << false << 1;
-    QTest::newRow("rules close box") << QStringLiteral("rules") << true << 0;
-    QTest::newRow("developers back") << QStringLiteral("developers") << false << 1;
-    QTest::newRow("developers close box") << QStringLiteral("developers") << true << 1;
+    QTest::newRow("records back") << QStringLiteral("records") << QStringLiteral("back") << 1;
+    QTest::newRow("records close box") << QStringLiteral("records") << QStringLiteral("close") << 0;
+    QTest::newRow("rules back") << QStringLiteral("rules") << QStringLiteral("back") << 1;
+    QTest::newRow("rules Escape") << QStringLiteral("rules") << QStringLiteral("escape") << 1;
+    QTest::newRow("rules close box") << QStringLiteral("rules") << QStringLiteral("close") << 0;
+    QTest::newRow("developers back") << QStringLiteral("developers") << QStringLiteral("back") << 1;
+    QTest::newRow("developers close box") << QStringLiteral("developers") << QStringLiteral("close") << 1;
 }
 
 void TestAuxWindows::goingBackAndClosing()
 {
     QFETCH(QString, which);
-    QFETCH(bool, closeBox);
+    QFETCH(QString, how);
     QFETCH(int, clicks);
 
     QPointer<QWidget> window = show(which);
     QVERIFY(window && window->isVisible());
-    if (closeBox)
+    if (how == u"close")
         window->close();
+    else if (how == u"escape")
+        QTest::keyClick(window, Qt::Key_Escape);
     else
         window->findChild<BackButton *>(QStringLiteral("Command1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -330,18 +333,18 @@ void TestAuxWindows::goingBackAndClosing()
     QCOMPARE(m_sounds.played, QStringList(clicks, Click));
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
     // Going back only hides; the close box destroys.
-    QCOMPARE(window.isNull(), closeBox);
+    QCOMPARE(window.isNull(), how == u"close");
 }
 
 void TestAuxWindows::rulesAndDevelopersOpenModalOverTheTable()
 {
-    for (const QString which : {QStringLiteral("rules"), QStringLiteral("developers")}) {
+    for (const QString &which : {QStringLiteral("rules"), QStringLiteral("developers")}) {
         QWidget *window = show(which);
         QVERIFY(window->isModal());
         QVERIFY(window->isVisible());
         QVERIFY(m_table->isVisible());
         const QPoint offset = window->frameGeometry().center() - m_table->frameGeometry().center();
-        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(which));
+        QVERIFY2(offset.manhattanLength() <= 4, qPrintable(which + QStringLiteral(" %1,%2").arg(offset.x()).arg(offset.y())));
         window->close();
     }
 }
@@ -386,7 +389,7 @@ void TestAuxWindows::developersLinks()
     auto label = [developers](int index) {
         return developers->findChild<QLabel *>(QStringLiteral("Label1_%1").arg(index));
     };
-    QCOMPARE(label(7)->text(), QStringLiteral("(twentyone@example.com)"));
+    QCOMPARE(label(7)->text(), QStringLiteral("(team21@example.com)"));
     QCOMPARE(label(9)->text(), QStringLiteral("21.example.org"));
 
     // Only the two links react, and each click opens again.
@@ -398,9 +401,9 @@ void TestAuxWindows::developersLinks()
 
     QCOMPARE(m_opened.size(), 3);
     QCOMPARE(m_opened[0].toString(),
-             QStringLiteral("mailto:twentyone@example.com?Subject=Що до програми Кварм"));
+             QStringLiteral("mailto:team21@example.com?Subject=Що до програми Кварм"));
     QCOMPARE(m_opened[0].scheme(), QStringLiteral("mailto"));
-    QCOMPARE(m_opened[0].path(), QStringLiteral("twentyone@example.com"));
+    QCOMPARE(m_opened[0].path(), QStringLiteral("team21@example.com"));
     QCOMPARE(m_opened[1], QUrl(QStringLiteral("https://21.example.org/")));
     QCOMPARE(m_opened[2], m_opened[0]);
     QVERIFY(m_sounds.played.isEmpty());
@@ -448,7 +451,7 @@ void TestAuxWindows::screenshots()
     if (folder.isEmpty())
         QSKIP("TWENTYONE_SCREENSHOTS not set");
     writeRecords(fixtureRecords());
-    for (const QString which : {QStringLiteral("records"), QStringLiteral("rules"), QStringLiteral("developers")}) {
+    for (const QString &which : {QStringLiteral("records"), QStringLiteral("rules"), QStringLiteral("developers")}) {
         QWidget *window = show(which);
         QVERIFY(window->grab().save(QDir(folder).filePath(which + QStringLiteral(".png"))));
         window->hide();
