@@ -96,7 +96,7 @@ void AuxWindows::showRecords()
     // On the heap: a shutdown while the box is up takes it down with the window.
     QPointer<QMessageBox> box =
         new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Рекорди"), error, QMessageBox::Ok, records);
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("Гаразд"));
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box->exec();
     delete box;
 }
