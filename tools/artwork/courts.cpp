@@ -52,10 +52,12 @@ QPainterPath shoulders(qreal neckY)
 {
     QPainterPath robe;
     robe.moveTo(-30, 1);
-    robe.lineTo(-29, -6);
-    robe.cubicTo(-28, -18, -22, neckY + 4, -7, neckY);
+    robe.lineTo(-29.5, -14);
+    robe.cubicTo(-29, -22, -25, neckY + 3.5, -16, neckY + 1.5);
+    robe.lineTo(-7, neckY);
     robe.lineTo(7, neckY);
-    robe.cubicTo(22, neckY + 4, 28, -18, 29, -6);
+    robe.lineTo(16, neckY + 1.5);
+    robe.cubicTo(25, neckY + 3.5, 29, -22, 29.5, -14);
     robe.lineTo(30, 1);
     robe.closeSubpath();
     return robe;
@@ -74,6 +76,25 @@ void brocade(QPainter &p, const QColor &gold, qreal fromX, qreal toX)
             p.drawPolygon(lozenge);
         }
     }
+}
+
+// An arm: the sleeve's seam from the shoulder, a cuff and the hand.
+void drawArm(QPainter &p, QPointF shoulder, QPointF hand, const QColor &cuff)
+{
+    const qreal side = hand.x() < 0 ? -1 : 1;
+    const QPointF wrist = hand + QPointF(-side * 4.2, 0.6);
+    QPainterPath seam;
+    seam.moveTo(shoulder);
+    seam.cubicTo(shoulder + QPointF(-side * 4, 9), wrist + QPointF(-side * 6, 0), wrist + QPointF(-side * 1.4, 2.2));
+    p.setPen(QPen(Ink, 0.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(seam);
+    QPainterPath palm;
+    palm.addRoundedRect(QRectF(hand.x() - 2.8, hand.y() - 2.2, 5.6, 4.6), 2.1, 2.1);
+    outlined(p, palm, Skin, 0.55);
+    QPainterPath band;
+    band.addRoundedRect(QRectF(wrist.x() - 1.4, wrist.y() - 3.2, 2.8, 6.4), 1, 1);
+    outlined(p, band, cuff, 0.5);
 }
 
 void drawFace(QPainter &p, QPointF c, qreal rx, qreal ry, bool lady)
@@ -158,8 +179,8 @@ void drawKing(QPainter &p, int suit, const Dress &d)
     for (qreal x = -18; x <= 18; x += 6)
         p.drawEllipse(QPointF(x, -26.6 - (x * x) * -0.004 - 2.2 + 0.03 * x * x / 6), 0.6, 0.9);
 
-    // Hand on the sceptre.
-    outlined(p, ellipse(QPointF(18, -17), 2.8, 2.4), Skin);
+    drawArm(p, QPointF(15, -27), QPointF(18.2, -18), d.gold);
+    drawArm(p, QPointF(-15, -27), QPointF(-11, -7), d.gold);
 
     drawFace(p, QPointF(0, -44), 7.5, 9, false);
 
@@ -264,8 +285,9 @@ void drawQueen(QPainter &p, int suit, const Dress &d)
         p.drawEllipse(QPointF(k * 1.9, -30.4 + (9 - k * k) * 0.28), 0.9, 0.9);
     outlined(p, ellipse(QPointF(0, -26.8), 1.4, 1.7), d.gold, 0.4);
 
-    // Hand and bloom.
-    outlined(p, ellipse(QPointF(-18, -14), 2.6, 2.3), Skin);
+    drawArm(p, QPointF(-14, -27), QPointF(-18.4, -14), d.gold);
+    drawArm(p, QPointF(14, -27), QPointF(12, -6), d.gold);
+    // The bloom.
     for (int k = 0; k < 6; ++k) {
         p.save();
         p.translate(-20, -44);
@@ -353,8 +375,8 @@ void drawJack(QPainter &p, int suit, const Dress &d)
     ruff.closeSubpath();
     outlined(p, ruff, QColor(252, 250, 244), 0.5);
 
-    // Hand on the halberd.
-    outlined(p, ellipse(QPointF(-20, -17), 2.8, 2.4), Skin);
+    drawArm(p, QPointF(-15, -27), QPointF(-21, -18), d.trim);
+    drawArm(p, QPointF(15, -27), QPointF(13, -10), d.trim);
 
     drawFace(p, QPointF(0, -43), 6.8, 8.4, false);
 

@@ -43,10 +43,10 @@ void drawPointingHand(QPainter &p)
     hand = hand.united(rounded(QRectF(22, 13, 4.2, 8.5), 2.1));
     hand = hand.united(rounded(QRectF(8.5, 15.5, 18, 12.5), 4));
     QTransform thumb;
-    thumb.translate(9.5, 20.5);
-    thumb.rotate(-40);
-    hand = hand.united(thumb.map(rounded(QRectF(-8, -2.4, 9.5, 4.8), 2.4)));
-    hand = hand.united(rounded(QRectF(11, 26, 13, 5), 1));
+    thumb.translate(10.5, 21);
+    thumb.rotate(-55);
+    hand = hand.united(thumb.map(rounded(QRectF(-8.5, -2.3, 10, 4.6), 2.3)));
+    hand = hand.united(rounded(QRectF(11.5, 25, 13, 6), 1.5));
     hand = hand.simplified();
 
     p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -56,7 +56,7 @@ void drawPointingHand(QPainter &p)
     p.drawLine(QPointF(14.5, 12.5), QPointF(14.5, 17.5));
     p.drawLine(QPointF(18.3, 13), QPointF(18.3, 18));
     p.drawLine(QPointF(22.2, 14.5), QPointF(22.2, 18.5));
-    p.drawLine(QPointF(11.5, 26.5), QPointF(23.5, 26.5));
+    p.drawLine(QPointF(12, 26.5), QPointF(24, 26.5));
 }
 
 } // namespace artgen

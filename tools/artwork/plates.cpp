@@ -112,7 +112,7 @@ QImage renderPlate(QSize logical, const QString &caption, qreal fontSize, PlateL
         p.setPen(Qt::NoPen);
         p.setBrush(disabled ? QColor(240, 240, 240, 150) : QColor(236, 240, 190, 120));
         p.drawPath(text.translated(baseline + QPointF(0.6, 0.7)));
-        p.setBrush(disabled ? QColor(112, 112, 112) : QColor(30, 36, 8));
+        p.setBrush(disabled ? QColor(100, 100, 100) : QColor(30, 36, 8));
         p.drawPath(text.translated(baseline));
     });
 }
