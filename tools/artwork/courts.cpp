@@ -177,7 +177,7 @@ void drawKing(QPainter &p, int suit, const Dress &d)
     p.setPen(Qt::NoPen);
     p.setBrush(Ink);
     for (qreal x = -18; x <= 18; x += 6)
-        p.drawEllipse(QPointF(x, -26.6 - (x * x) * -0.004 - 2.2 + 0.03 * x * x / 6), 0.6, 0.9);
+        p.drawEllipse(QPointF(x, -28.8 + 0.009 * x * x), 0.6, 0.9);
 
     drawArm(p, QPointF(15, -27), QPointF(18.2, -18), d.gold);
     drawArm(p, QPointF(-15, -27), QPointF(-11, -7), d.gold);
@@ -359,8 +359,6 @@ void drawJack(QPainter &p, int suit, const Dress &d)
     p.setBrush(d.gold);
     for (qreal x = -26; x < 30; x += 8)
         p.drawRect(QRectF(x, -32, 3, 34));
-    p.setPen(QPen(Ink, 0.5));
-    p.setBrush(d.trim);
     outlined(p, [] { QPainterPath b; b.addRect(-30, -8, 60, 3.5); return b; }(), d.trim, 0.5);
     p.restore();
     outlined(p, robe, Qt::NoBrush);
