@@ -1,6 +1,9 @@
 // The music player over Qt Multimedia, with a real short track, headless and
 // usually without any sound device.
+#include "gamepaths.h"
+#include "gamestate.h"
 #include "qtmediaplayer.h"
+#include "qtsoundsystem.h"
 
 #include <QMediaPlayer>
 #include <QSignalSpy>
@@ -14,6 +17,11 @@ constexpr int Watchdog = 20'000;
 QString fixture()
 {
     return QStringLiteral(TWENTYONE_AUDIO_TEST_DATA "/chime.mp3");
+}
+
+QString shippedTrack(int n)
+{
+    return gamePath(QStringLiteral(TWENTYONE_MEDIA_DIR), gamefiles::musicTrack(n).mid(9)); // below "\gamedata"
 }
 } // namespace
 
@@ -109,6 +117,52 @@ private slots:
         player.stop();
         player.close();
         player.close();
+    }
+
+    void shippedTracksDecode_data()
+    {
+        QTest::addColumn<int>("track");
+        for (int n = 1; n <= 8; ++n)
+            QTest::addRow("%02d", n) << n;
+    }
+
+    void shippedTracksDecode()
+    {
+        QFETCH(int, track);
+        QtMediaPlayer player;
+        player.setFileName(shippedTrack(track));
+        QVERIFY2(QFileInfo::exists(player.fileName()), qPrintable(player.fileName()));
+        player.open();
+        QTRY_VERIFY_WITH_TIMEOUT(player.length() > 0, Watchdog);
+        QVERIFY2(player.length() >= 60'000 && player.length() <= 120'000, qPrintable(QString::number(player.length())));
+        QVERIFY(player.position() != player.length());
+        player.close();
+    }
+
+    // The whole sound system without its data folder and without a sound
+    // device: silent, and nothing waits or spins.
+    void soundSystemWithoutDataStaysSilent()
+    {
+        QTemporaryDir empty;
+        Vars vars;
+        vars.MusicOn = true;
+        vars.SoundsOn = true;
+        vars.MusicTrack = 1;
+        QtSoundSystem sound(vars, empty.path());
+        sound.startMusic();
+        sound.playSound(gamefiles::Dist);
+        for (int i = 0; i < 4; ++i)
+            sound.playSound(gamefiles::Draw);
+        sound.beginPause();
+        sound.endPause();
+        sound.toggleMusic();
+        sound.toggleMusic();
+        sound.playTrack(3);
+        sound.stopMusic();
+        QTest::qWait(3 * QtMediaPlayer::StatusInterval);
+        QCOMPARE(vars.MusicTrack, 1);
+        sound.shutdown();
+        sound.shutdown();
     }
 
     void commandsWithNothingOpenDoNothing()
