@@ -73,21 +73,24 @@ private slots:
 
     void stopHaltsWithoutRewinding()
     {
+        // A long track, so a slow machine cannot reach its end meanwhile.
         QtMediaPlayer player;
-        player.setFileName(fixture());
+        player.setFileName(shippedTrack(1));
         player.open();
         player.play();
-        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 100, Watchdog);
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 300, Watchdog);
         player.stop();
         const std::int32_t stoppedAt = player.position();
-        // Let the pipeline settle; a stopped track must neither end nor rewind.
+        // Let the pipeline settle: a stopped track neither rewinds nor moves on.
         QTest::qWait(3 * QtMediaPlayer::StatusInterval);
-        QVERIFY(player.position() != player.length());
-        QVERIFY2(player.position() >= stoppedAt - 50,
-                 qPrintable(QStringLiteral("%1 after stopping at %2").arg(player.position()).arg(stoppedAt)));
+        const std::int32_t settled = player.position();
+        QVERIFY(settled != player.length());
+        QVERIFY2(settled >= stoppedAt - 100 && settled <= stoppedAt + 500,
+                 qPrintable(QStringLiteral("%1 after stopping at %2").arg(settled).arg(stoppedAt)));
 
         player.play();
-        QTRY_VERIFY_WITH_TIMEOUT(player.position() == player.length(), Watchdog);
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > settled + 300, Watchdog);
+        player.close();
     }
 
     void unplayableFilesStaySilent_data()
