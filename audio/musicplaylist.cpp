@@ -1,0 +1,86 @@
+#include "musicplaylist.h"
+
+#include "gamepaths.h"
+#include "gamestate.h"
+#include "mediaplayer.h"
+
+#include <utility>
+
+namespace {
+constexpr int FirstTrack = 1;
+constexpr int LastTrack = 8;
+} // namespace
+
+MusicPlaylist::MusicPlaylist(MediaPlayer &player, Vars &vars, QString baseDir, QObject *parent)
+    : QObject(parent)
+    , m_player(player)
+    , m_vars(vars)
+    , m_baseDir(std::move(baseDir))
+{
+    connect(&m_player, &MediaPlayer::statusUpdated, this, &MusicPlaylist::handleStatus);
+}
+
+void MusicPlaylist::start()
+{
+    m_player.setFileName(gamePath(m_baseDir, gamefiles::musicTrack(FirstTrack)));
+    m_player.open();
+    m_player.play();
+}
+
+void MusicPlaylist::Play_Track(int track)
+{
+    m_player.stop();
+    m_player.close();
+    if (track >= FirstTrack && track <= LastTrack)
+        m_player.setFileName(gamePath(m_baseDir, gamefiles::musicTrack(track)));
+    m_player.open();
+    m_player.play();
+}
+
+void MusicPlaylist::handleStatus()
+{
+    if (m_player.position() != m_player.length())
+        return;
+    // A saved game may bring any number: below 1 it counts up to 1, above 8
+    // it keeps growing; only 9 wraps. The 16-bit number wraps like the file's.
+    m_vars.MusicTrack = static_cast<std::int16_t>(m_vars.MusicTrack + 1);
+    if (m_vars.MusicTrack == LastTrack + 1)
+        m_vars.MusicTrack = FirstTrack;
+    Play_Track(m_vars.MusicTrack);
+}
+
+void MusicPlaylist::toggleMusic()
+{
+    m_vars.MusicOn = !m_vars.MusicOn;
+    if (m_vars.MusicOn)
+        resume();
+    else
+        stop();
+}
+
+void MusicPlaylist::resume()
+{
+    m_player.play();
+}
+
+void MusicPlaylist::stop()
+{
+    m_player.stop();
+}
+
+void MusicPlaylist::beginPause()
+{
+    m_player.stop();
+}
+
+void MusicPlaylist::endPause()
+{
+    if (m_vars.MusicOn)
+        m_player.play();
+}
+
+void MusicPlaylist::shutdown()
+{
+    m_player.stop();
+    m_player.close();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+struct Vars;
+class MediaPlayer;
+
+// Background music: eight tracks one after another, in a loop, through one
+// media player. Decides which track plays and carries out the music menu
+// command, the pause, start-up and exit.
+class MusicPlaylist : public QObject
+{
+    Q_OBJECT
+
+public:
+    // baseDir is the program's folder; the tracks lie below it.
+    MusicPlaylist(MediaPlayer &player, Vars &vars, QString baseDir, QObject *parent = nullptr);
+
+    // Start-up: the file of track 1, "Open", "Play".
+    void start();
+    // "Stop", "Close", the file of the track (none outside 1..8, so the file
+    // named before is opened again), "Open", "Play". Leaves MusicTrack alone.
+    void Play_Track(int track);
+    // The player's status: at the end of a track the next one follows,
+    // track 1 after track 8. Does not look at MusicOn.
+    void handleStatus();
+
+    // The music menu command: flips MusicOn, then resumes or stops.
+    void toggleMusic();
+    void resume();              // "Play"
+    void stop();                // "Stop"
+
+    // The pause stops the music whether it is on or not, and resumes it
+    // afterwards only when it is on.
+    void beginPause();
+    void endPause();
+
+    // Exit: "Stop", "Close", whether the music is on or not.
+    void shutdown();
+
+private:
+    MediaPlayer &m_player;
+    Vars &m_vars;
+    QString m_baseDir;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "mediaplayer.h"
+
+#include <QMediaPlayer>
+#include <QTimer>
+
+class QAudioOutput;
+
+// The music player over Qt Multimedia. Without a sound device or a
+// playable file it stays silent and never blocks.
+class QtMediaPlayer final : public MediaPlayer
+{
+    Q_OBJECT
+
+public:
+    explicit QtMediaPlayer(QObject *parent = nullptr);
+    ~QtMediaPlayer() override;
+
+    void setFileName(const QString &path) override;
+    QString fileName() const override;
+    void open() override;
+    void play() override;
+    void stop() override;
+    void close() override;
+    std::int32_t position() const override;
+    std::int32_t length() const override;
+
+    // How often the status is reported while a track is open.
+    static constexpr int StatusInterval = 500;
+
+private:
+    void handleMediaStatus(QMediaPlayer::MediaStatus status);
+
+    QMediaPlayer *m_player;
+    QAudioOutput *m_output;
+    QTimer m_statusTimer;
+    QString m_fileName;
+    bool m_open = false;
+    bool m_ended = false;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "musicplaylist.h"
+#include "soundeffects.h"
+#include "soundsystem.h"
+
+#include <QObject>
+
+#include <memory>
+
+struct Vars;
+class EffectsPlayer;
+class MediaPlayer;
+
+// Music and effects for the table: the playlist and the effects over their
+// players. The player's status notifications are wired inside; the table
+// only calls the commands.
+class QtSoundSystem final : public QObject, public SoundSystem
+{
+    Q_OBJECT
+
+public:
+    // Plays through Qt Multimedia. baseDir is the program's folder.
+    QtSoundSystem(Vars &vars, const QString &baseDir, QObject *parent = nullptr);
+    // Plays through the given players; the music player's parent becomes this.
+    QtSoundSystem(Vars &vars, const QString &baseDir, MediaPlayer *music,
+                  std::unique_ptr<EffectsPlayer> effects, QObject *parent = nullptr);
+    ~QtSoundSystem() override;
+
+    void playSound(const QString &relativePath) override;
+    void startMusic() override;
+    void playTrack(int track) override;
+    void resumeMusic() override;
+    // "Stop": the music menu switched off, the pause, and a loaded game
+    // whose music is off.
+    void stopMusic() override;
+    void shutdown() override;
+
+    // The menu commands, for a table that leaves the flags to this class.
+    void toggleMusic() { m_playlist.toggleMusic(); }
+    void toggleSounds() { m_effects.toggleSounds(); }
+    // The pause: "Stop" now, "Play" afterwards only when the music is on.
+    void beginPause() { m_playlist.beginPause(); }
+    void endPause() { m_playlist.endPause(); }
+
+    MusicPlaylist &playlist() { return m_playlist; }
+
+private:
+    QString m_baseDir;
+    MediaPlayer *m_music;
+    std::unique_ptr<EffectsPlayer> m_effectsPlayer;
+    MusicPlaylist m_playlist;
+    SoundEffects m_effects;
+};

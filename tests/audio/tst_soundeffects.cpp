@@ -1,0 +1,207 @@
+// Effects and the sound system the table talks to, over fake players.
+#include "effectsplayer.h"
+#include "fakemediaplayer.h"
+#include "gamepaths.h"
+#include "gamestate.h"
+#include "qteffectsplayer.h"
+#include "qtsoundsystem.h"
+#include "soundeffects.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+
+namespace {
+class FakeEffectsPlayer final : public EffectsPlayer
+{
+public:
+    explicit FakeEffectsPlayer(QStringList *played) : m_played(played) {}
+    void play(const QString &path) override { *m_played << path; }
+
+private:
+    QStringList *m_played;
+};
+
+// A valid mono 16-bit WAV of soft noise-free silence ramps.
+QByteArray tinyWav(int samples)
+{
+    QByteArray data(samples * 2, '\0');
+    for (int i = 0; i < samples; ++i) {
+        const auto value = static_cast<qint16>((i % 100 - 50) * 40);
+        std::memcpy(data.data() + 2 * i, &value, 2);
+    }
+    auto le32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            b[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+        return b;
+    };
+    auto le16 = [](quint16 v) {
+        QByteArray b(2, '\0');
+        b[0] = static_cast<char>(v & 0xff);
+        b[1] = static_cast<char>(v >> 8);
+        return b;
+    };
+    QByteArray wav = "RIFF" + le32(static_cast<quint32>(36 + data.size())) + "WAVEfmt " + le32(16)
+                     + le16(1) + le16(1) + le32(22050) + le32(44100) + le16(2) + le16(16)
+                     + "data" + le32(static_cast<quint32>(data.size())) + data;
+    return wav;
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+} // namespace
+
+class TestSoundEffects : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void playSound_data()
+    {
+        QTest::addColumn<bool>("soundsOn");
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<bool>("played");
+        QTest::newRow("on, present") << true << true << true;
+        QTest::newRow("on, missing") << true << false << false;
+        QTest::newRow("off, present") << false << true << false;
+        QTest::newRow("off, missing") << false << false << false;
+    }
+
+    void playSound()
+    {
+        QFETCH(bool, soundsOn);
+        QFETCH(bool, present);
+        QFETCH(bool, played);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("click.wav"));
+        if (present)
+            QVERIFY(writeFile(path, tinyWav(100)));
+
+        QStringList log;
+        FakeEffectsPlayer player(&log);
+        Vars vars;
+        vars.SoundsOn = soundsOn;
+        SoundEffects effects(player, vars);
+        effects.Play_Sound(path);
+
+        QCOMPARE(log, played ? QStringList{path} : QStringList{});
+    }
+
+    void eachCallIsHandedOnWithoutQueueing()
+    {
+        QTemporaryDir dir;
+        const QString draw = dir.filePath(QStringLiteral("draw.wav"));
+        const QString dist = dir.filePath(QStringLiteral("dist.wav"));
+        QVERIFY(writeFile(draw, tinyWav(100)));
+        QVERIFY(writeFile(dist, tinyWav(100)));
+        QStringList log;
+        FakeEffectsPlayer player(&log);
+        Vars vars;
+        vars.SoundsOn = true;
+        SoundEffects effects(player, vars);
+
+        effects.Play_Sound(dist);
+        for (int i = 0; i < 4; ++i)
+            effects.Play_Sound(draw);
+        effects.toggleSounds();
+        QCOMPARE(vars.SoundsOn, false);
+        effects.Play_Sound(draw);
+        effects.toggleSounds();
+        QCOMPARE(vars.SoundsOn, true);
+        effects.Play_Sound(dist);
+
+        QCOMPARE(log, (QStringList{dist, draw, draw, draw, draw, dist}));
+    }
+
+    void soundSystemMapsPathsBelowTheProgram()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(gamePath(dir.path(), gamefiles::Click), tinyWav(100)));
+        QStringList log;
+        Vars vars;
+        vars.SoundsOn = true;
+        auto *music = new FakeMediaPlayer;
+        QtSoundSystem sound(vars, dir.path(), music, std::make_unique<FakeEffectsPlayer>(&log));
+
+        sound.playSound(gamefiles::Click);
+        sound.playSound(gamefiles::Draw); // not there: silence
+        QCOMPARE(log, QStringList{dir.path() + QStringLiteral("/gamedata/sounds/click.wav")});
+    }
+
+    // The table's music commands, down to the player.
+    void soundSystemDrivesTheMusic()
+    {
+        Vars vars;
+        vars.MusicTrack = 1;
+        auto *music = new FakeMediaPlayer;
+        QStringList effectsLog;
+        QtSoundSystem sound(vars, QStringLiteral("/g"), music,
+                            std::make_unique<FakeEffectsPlayer>(&effectsLog));
+        const QString first = QStringLiteral("File /g/gamedata/music/01.mp3");
+
+        sound.startMusic();
+        vars.MusicOn = true;
+        QCOMPARE(music->log(), (QStringList{first, "Open", "Play"}));
+
+        // A loaded game with its music off stops the player.
+        music->clearLog();
+        vars.MusicOn = false;
+        vars.MusicTrack = 7;
+        sound.stopMusic();
+        QCOMPARE(music->log(), QStringList{"Stop"});
+        QVERIFY(!music->isPlaying());
+        music->advance(500);
+        QCOMPARE(vars.MusicTrack, 7);
+
+        // A loaded game with its music on starts its track from the beginning.
+        music->clearLog();
+        vars.MusicOn = true;
+        sound.playTrack(vars.MusicTrack);
+        QCOMPARE(music->log(),
+                 (QStringList{"Stop", "Close", "File /g/gamedata/music/07.mp3", "Open", "Play"}));
+
+        // Track ends are followed without the table's help.
+        music->playToEnd();
+        QCOMPARE(vars.MusicTrack, 8);
+        QCOMPARE(music->openFile(), QStringLiteral("/g/gamedata/music/08.mp3"));
+
+        music->clearLog();
+        sound.toggleMusic();
+        sound.beginPause();
+        sound.endPause();
+        sound.toggleMusic();
+        sound.resumeMusic();
+        sound.shutdown();
+        QCOMPARE(music->log(), (QStringList{"Stop", "Stop", "Play", "Play", "Stop", "Close"}));
+        QVERIFY(effectsLog.isEmpty());
+    }
+
+    // The real effects player, usually with no sound device here: it must
+    // take quick repeated calls, missing files and junk without a crash.
+    void realEffectsPlayerTakesAnything()
+    {
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(QStringLiteral("draw.wav"));
+        const QString junk = dir.filePath(QStringLiteral("junk.wav"));
+        QVERIFY(writeFile(wav, tinyWav(4000)));
+        QVERIFY(writeFile(junk, QByteArray("not a wave file")));
+        QtEffectsPlayer player;
+        for (int i = 0; i < 4; ++i)
+            player.play(wav);
+        player.play(junk);
+        player.play(dir.filePath(QStringLiteral("missing.wav")));
+        player.play(wav);
+        QTest::qWait(300);
+    }
+};
+
+QTEST_MAIN(TestSoundEffects)
+#include "tst_soundeffects.moc"
