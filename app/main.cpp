@@ -1,12 +1,17 @@
+#include "application.h"
+#include "soundsystem.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("21"));
-    window.resize(794, 548);
-    window.show();
-    return app.exec();
+    QApplication qtApp(argc, argv);
+    // Only the shutdown ends the program, never the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Application app(QCoreApplication::applicationDirPath(), std::make_unique<SilentSoundSystem>());
+    app.start();
+    app.show();
+    return QApplication::exec();
 }

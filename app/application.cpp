@@ -1,0 +1,59 @@
+#include "application.h"
+
+#include "game.h"
+#include "soundsystem.h"
+#include "tablewindow.h"
+
+#include <QCoreApplication>
+
+#include <utility>
+
+Application::Application(QString baseDir, std::unique_ptr<SoundSystem> sounds, QObject *parent)
+    : QObject(parent), m_baseDir(std::move(baseDir)), m_sounds(std::move(sounds))
+{
+    m_window = std::make_unique<TableWindow>(m_state, m_vars, *m_sounds);
+    m_game = std::make_unique<Game>(m_state, m_vars, *m_window, m_random, m_baseDir);
+    m_window->attachGame(m_game.get());
+    connect(m_window.get(), &TableWindow::exitRequested, this, &Application::Exit_Game);
+}
+
+Application::~Application()
+{
+    // The window outlives no engine call: detach before either goes.
+    m_window->attachGame(nullptr);
+}
+
+void Application::start()
+{
+    m_window->resetButtonPictures();
+    m_sounds->startMusic();
+    m_random = SeededRandom(SeededRandom::seedFromTimeOfDay());
+    m_window->setSavingEnabled(false);
+    m_vars.MusicTrack = 1;
+    m_vars.MusicOn = true;
+    m_vars.SoundsOn = true;
+    m_vars.AnimationOn = true;
+    m_window->setToggleChecked(TableView::Toggle::Music, true);
+    m_window->setToggleChecked(TableView::Toggle::Sounds, true);
+    m_window->setToggleChecked(TableView::Toggle::Animation, true);
+    m_game->New_Game();
+}
+
+void Application::show()
+{
+    m_window->adjustSize();
+    m_window->centreOnScreen();
+    m_window->show();
+}
+
+void Application::Exit_Game()
+{
+    // Closing the table is itself a close request; it must not come back here.
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    m_sounds->shutdown();
+    m_window->closeForExit();
+    emit exited();
+    QCoreApplication::exit(0);
+}
