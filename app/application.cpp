@@ -1,5 +1,8 @@
 #include "application.h"
 
+#include "auxwindows.h"
+#include "recordswindow.h" // auxwindows.h needs the full window types
+#include "ruleswindow.h"
 #include "game.h"
 #include "soundsystem.h"
 #include "tablewindow.h"
@@ -21,6 +24,7 @@ Application::~Application()
 {
     // The window outlives no engine call: detach before either goes.
     m_window->attachGame(nullptr);
+    m_aux.reset();
 }
 
 void Application::start()
@@ -30,6 +34,10 @@ void Application::start()
     m_random = SeededRandom(SeededRandom::seedFromTimeOfDay());
     m_window->setSavingEnabled(false);
     m_vars.MusicTrack = 1;
+    m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);
+    connect(m_window.get(), &TableWindow::recordsRequested, m_aux.get(), &AuxWindows::showRecords);
+    connect(m_window.get(), &TableWindow::rulesRequested, m_aux.get(), &AuxWindows::showRules);
+    connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
     m_vars.MusicOn = true;
     m_vars.SoundsOn = true;
     m_vars.AnimationOn = true;
@@ -54,6 +62,8 @@ void Application::Exit_Game()
     m_exiting = true;
     m_sounds->shutdown();
     m_window->closeForExit();
+    if (m_aux)
+        m_aux->closeAll();
     emit exited();
     QCoreApplication::exit(0);
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class AuxWindows;
 class Game;
 class SoundSystem;
 class TableWindow;
@@ -35,6 +36,8 @@ public:
     GameState &state() { return m_state; }
     Vars &vars() { return m_vars; }
     SoundSystem &sounds() { return *m_sounds; }
+    // The records, rules and developers windows; null before start().
+    AuxWindows *auxWindows() { return m_aux.get(); }
 
 public slots:
     // Stops the music, closes every window and ends the event loop; runs once.
@@ -51,5 +54,6 @@ private:
     std::unique_ptr<SoundSystem> m_sounds;
     std::unique_ptr<TableWindow> m_window;
     std::unique_ptr<Game> m_game;
+    std::unique_ptr<AuxWindows> m_aux; // made at start-up, gone before the table
     bool m_exiting = false;
 };

@@ -1,47 +1,74 @@
 #include "artwork.h"
 
-#include <QPainter>
+#include <QString>
 
-// Plain stand-ins until the drawn artwork lands.
+// Every picture is rendered from its drawing by tools/render-artwork.sh and
+// embedded under :/artwork at 1x and 2x; this file alone knows the names.
 namespace {
-QPixmap filled(QSize size, QColor colour, const QString &text, qreal dpr)
+
+// A 2x picture is taken for any ratio above 1; Qt scales it down smoothly,
+// which looks better than blowing a 1x picture up.
+QPixmap load(const QString &name, qreal devicePixelRatio)
 {
-    QPixmap pm(size * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(colour);
-    QPainter p(&pm);
-    p.drawText(QRect(QPoint(), size), Qt::AlignCenter, text);
-    return pm;
+    const bool hiDpi = devicePixelRatio > 1.0;
+    QPixmap pixmap(QStringLiteral(":/artwork/%1%2.png").arg(name, hiDpi ? QStringLiteral("@2x") : QString()));
+    if (!pixmap.isNull())
+        pixmap.setDevicePixelRatio(hiDpi ? 2.0 : 1.0);
+    return pixmap;
 }
+
+QString plateName(artwork::Plate plate)
+{
+    switch (plate) {
+    case artwork::Plate::Stavka: return QStringLiteral("stavka");
+    case artwork::Plate::Draw: return QStringLiteral("draw");
+    case artwork::Plate::Stop: return QStringLiteral("stop");
+    case artwork::Plate::Next: return QStringLiteral("next");
+    }
+    return {};
+}
+
 } // namespace
 
 namespace artwork {
 
-QPixmap cardFace(int code, qreal dpr)
+QPixmap cardFace(int code, qreal devicePixelRatio)
 {
-    const int s = code / 100, r = code % 100;
-    if (s < 1 || s > 4 || r < 1 || r > 13)
+    const int suit = code / 100, rank = code % 100;
+    if (suit < 1 || suit > 4 || rank < 1 || rank > 13)
         return {};
-    return filled({CardWidth, CardHeight}, Qt::white, QString::number(code), dpr);
+    return load(QStringLiteral("cards/%1").arg(code), devicePixelRatio);
 }
 
-QPixmap cardBack(qreal dpr) { return filled({CardWidth, CardHeight}, QColor(128, 0, 96), {}, dpr); }
+QPixmap cardBack(qreal devicePixelRatio) { return load(QStringLiteral("cards/back"), devicePixelRatio); }
 
-QPixmap plate(Plate which, int index, qreal dpr)
+QPixmap plate(Plate which, int index, qreal devicePixelRatio)
 {
-    static const char *const names[] = {"Зробити ставку", "Тягнути", "Досить", "Далі"};
-    const QSize size = which == Plate::Stavka ? QSize(160, 23) : QSize(113, 33);
-    const QColor colour = index == 2 ? Qt::gray : index == 1 ? QColor(170, 190, 90) : QColor(128, 140, 60);
-    return filled(size, colour, QString::fromUtf8(names[static_cast<int>(which)]), dpr);
+    const QString name = plateName(which);
+    if (name.isEmpty() || index < 0 || index > 2)
+        return {};
+    return load(QStringLiteral("buttons/%1-%2").arg(name).arg(index), devicePixelRatio);
 }
 
-QPixmap backPlate(int index, qreal dpr)
+QPixmap backPlate(int index, qreal devicePixelRatio)
 {
-    return filled({113, 33}, index == 1 ? QColor(200, 190, 90) : QColor(150, 150, 60), QStringLiteral("Назад"), dpr);
+    if (index < 0 || index > 1)
+        return {};
+    return load(QStringLiteral("buttons/prev-%1").arg(index), devicePixelRatio);
 }
 
-QIcon appIcon() { return QIcon(filled({32, 32}, QColor(60, 0, 80), {}, 1.0)); }
+QIcon appIcon()
+{
+    QIcon icon;
+    for (const int px : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/artwork/icon/twentyone-%1.png").arg(px), QSize(px, px));
+    return icon;
+}
 
-QCursor pointingHandCursor() { return QCursor(Qt::PointingHandCursor); }
+QCursor pointingHandCursor()
+{
+    // Hot spot at the fingertip.
+    return QCursor(load(QStringLiteral("cursor/hand"), 1.0), 12, 1);
+}
 
 } // namespace artwork

@@ -18,10 +18,11 @@ enum class Plate { Stavka, Draw, Stop, Next };  // ImgStavka, ImgDraw, ImgStop, 
 QPixmap cardFace(int code, qreal devicePixelRatio = 1.0);
 QPixmap cardBack(qreal devicePixelRatio = 1.0);
 
-// Picture `index` of a button plate: 0 normal, 1 hover, 2 disabled.
+// Picture `index` of a button plate: 0 normal, 1 hover, 2 disabled; null
+// for any other index.
 QPixmap plate(Plate plate, int index, qreal devicePixelRatio = 1.0);
 
-// ImgPrev: 0 normal, 1 hover ("Назад").
+// ImgPrev: 0 normal, 1 hover ("Назад"); null for any other index.
 QPixmap backPlate(int index, qreal devicePixelRatio = 1.0);
 
 QIcon appIcon();

@@ -21,6 +21,8 @@ using Error = QString;
 Error ReadRecordsTable(GameState &state, const QString &path);
 
 // Replaces rows 1..10 atomically, keeping any bytes after the tenth row.
+// Names are cut to 20 bytes after encoding; a score too wide for its five
+// bytes is written so that it still reads back (see fittedNumber()).
 // Creates a missing tables folder. Leaves the file untouched on failure.
 Error WriteRecordsTable(GameState &state, const QString &path);
 

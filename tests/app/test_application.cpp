@@ -1,4 +1,7 @@
 #include "application.h"
+#include "auxwindows.h"
+#include "recordswindow.h"
+#include "ruleswindow.h"
 #include "game.h"
 #include "imagebutton.h"
 #include "soundsystem.h"
@@ -62,6 +65,14 @@ private slots:
         for (const char *item : {"music", "sounds", "anime"})
             QVERIFY2(w.menuAction(QLatin1String(item))->isChecked(), item);
         QVERIFY(!w.menuAction(QStringLiteral("saving"))->isEnabled());
+        // The records, rules and developers windows exist, hidden.
+        AuxWindows *aux = f.app.auxWindows();
+        QVERIFY(aux);
+        for (QWidget *window : {static_cast<QWidget *>(aux->recordsWindow()), static_cast<QWidget *>(aux->rulesWindow()),
+                                static_cast<QWidget *>(aux->developersWindow())}) {
+            QVERIFY(window);
+            QVERIFY(window->isHidden());
+        }
         // The first round is being dealt: the bet button ready, the rest off.
         QCOMPARE(w.button(Button::Stavka)->pictureIndex(), ImageButton::Normal);
         QCOMPARE(w.button(Button::Draw)->pictureIndex(), ImageButton::Disabled);

@@ -1,0 +1,139 @@
+#include "auxwindows.h"
+
+#include "gamepaths.h"
+#include "gamestate.h"
+#include "recordsfile.h"
+#include "recordswindow.h"
+#include "ruleswindow.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QScreen>
+
+AuxWindows::AuxWindows(QWidget *tableWindow, SoundSystem &sounds, QString baseDir,
+                       DevelopersWindow::LinkOpener openLink)
+    : m_table(tableWindow)
+    , m_sounds(sounds)
+    , m_baseDir(std::move(baseDir))
+    , m_openLink(std::move(openLink))
+{
+    ensureRecords();
+    ensureRules();
+    ensureDevelopers();
+}
+
+AuxWindows::~AuxWindows()
+{
+    // The records window has no parent; the others go with the table window
+    // unless they are still here.
+    delete m_records;
+    delete m_rules;
+    delete m_developers;
+}
+
+RecordsWindow *AuxWindows::ensureRecords()
+{
+    if (!m_records) {
+        m_records = new RecordsWindow(m_sounds);
+        connect(m_records, &BackWindow::wentBack, this, &AuxWindows::showTableWindow);
+        connect(m_records, &BackWindow::closed, this, &AuxWindows::showTableWindow);
+    }
+    return m_records;
+}
+
+RulesWindow *AuxWindows::ensureRules()
+{
+    if (!m_rules)
+        m_rules = new RulesWindow(m_sounds, m_table);
+    return m_rules;
+}
+
+DevelopersWindow *AuxWindows::ensureDevelopers()
+{
+    if (!m_developers)
+        m_developers = new DevelopersWindow(m_sounds, m_openLink, m_table);
+    return m_developers;
+}
+
+void AuxWindows::showTableWindow()
+{
+    if (!m_shuttingDown && m_table)
+        m_table->show();
+}
+
+void AuxWindows::showRecords()
+{
+    if (m_shuttingDown)
+        return;
+    if (m_table)
+        m_table->hide();
+
+    RecordsWindow *records = ensureRecords();
+    if (records->isVisible()) {
+        records->raise();
+        records->activateWindow();
+    } else {
+        // A fresh window opens centred on the screen the table was on.
+        if (!records->testAttribute(Qt::WA_Moved)) {
+            const QScreen *screen = m_table ? m_table->screen() : records->screen();
+            QRect frame = records->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            records->move(frame.topLeft());
+        }
+        records->show();
+    }
+
+    GameState scratch;
+    const recordsfile::Error error =
+        recordsfile::ReadRecordsTable(scratch, gamePath(m_baseDir, gamefiles::Records));
+    if (error.isEmpty()) {
+        records->showTable(scratch);
+        return;
+    }
+
+    // The records window stays up so the player is not left without any window.
+    records->clearTable();
+    // On the heap: a shutdown while the box is up takes it down with the window.
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Рекорди"), error, QMessageBox::Ok, records);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box->exec();
+    delete box;
+}
+
+void AuxWindows::showOverTable(QWidget *window)
+{
+    if (window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+        return;
+    }
+    if (m_table) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(m_table->frameGeometry().center());
+        window->move(frame.topLeft());
+    }
+    window->show();
+}
+
+void AuxWindows::showRules()
+{
+    if (!m_shuttingDown)
+        showOverTable(ensureRules());
+}
+
+void AuxWindows::showDevelopers()
+{
+    if (!m_shuttingDown)
+        showOverTable(ensureDevelopers());
+}
+
+void AuxWindows::closeAll()
+{
+    m_shuttingDown = true;
+    for (QWidget *window : {static_cast<QWidget *>(m_records), static_cast<QWidget *>(m_rules),
+                            static_cast<QWidget *>(m_developers)}) {
+        if (window)
+            window->close();
+    }
+}

@@ -1,0 +1,107 @@
+#include "backwindow.h"
+
+#include "artwork.h"
+#include "backbutton.h"
+#include "gamepaths.h"
+#include "soundsystem.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+const QColor TableGreen(0, 128, 0);
+}
+
+QFont windowFont(const QString &family, qreal pointSize, bool bold, bool italic)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+BackWindow::BackWindow(const QString &objectName, const QString &title, QSize clientTwips,
+                       CloseSound closeSound, SoundSystem &sounds, QWidget *parent,
+                       Qt::WindowType kind)
+    : QWidget(parent, kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+    , m_sounds(sounds)
+    , m_closeSound(closeSound)
+    , m_back(new BackButton(this))
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setWindowIcon(artwork::appIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, TableGreen);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    // The background restores the button's normal face on pointer movement.
+    setMouseTracking(true);
+
+    m_back->setObjectName(QStringLiteral("Command1"));
+    connect(m_back, &BackButton::clicked, this, &BackWindow::goBack);
+}
+
+void BackWindow::placeBackButton(const QRect &twips)
+{
+    m_back->setGeometry(twips);
+}
+
+QLabel *BackWindow::addLabel(const QString &objectName, const QString &text, const QRect &twips,
+                             const QFont &font, const QColor &colour, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(objectName);
+    label->setGeometry(twips);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
+
+void BackWindow::goBack()
+{
+    m_sounds.playSound(gamefiles::Click);
+    hide();
+    Q_EMIT wentBack();
+}
+
+void BackWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over a label or the button reach us too; only bare background counts.
+    if (!childAt(event->position().toPoint()))
+        m_back->setFace(BackButton::Normal);
+    QWidget::mouseMoveEvent(event);
+}
+
+void BackWindow::closeEvent(QCloseEvent *event)
+{
+    m_back->setFace(BackButton::Normal);
+    if (m_closeSound == CloseSound::Click)
+        m_sounds.playSound(gamefiles::Click);
+    hide();
+    event->accept();
+    Q_EMIT closed();
+}
+
+void BackWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_back->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

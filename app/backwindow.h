@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+
+class BackButton;
+class QLabel;
+class SoundSystem;
+
+// Geometry of the auxiliary windows is laid out in twips, 15 to a pixel.
+constexpr int twipsToPixels(int twips) { return twips / 15; }
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// What the records, rules and developers windows share: a fixed green
+// client area, the program's icon, no minimise or maximise box, and one
+// back button "Command1". Going back plays the click and hides the window;
+// the close box puts the normal face back, hides the window and lets it be
+// destroyed (the owner creates it again when it is next wanted).
+//
+// Controls that form an array carry the objectName "Name_index", e.g.
+// "Label1_0" for element 0 of Label1.
+class BackWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class CloseSound { None, Click };
+
+    BackButton *backButton() const { return m_back; }
+
+Q_SIGNALS:
+    // After the back button has hidden the window.
+    void wentBack();
+    // After the close box (or a shutdown) has hidden the window, just before
+    // it is destroyed.
+    void closed();
+
+protected:
+    BackWindow(const QString &objectName, const QString &title, QSize clientTwips,
+               CloseSound closeSound, SoundSystem &sounds, QWidget *parent, Qt::WindowType kind);
+
+    void placeBackButton(const QRect &twips);
+    QLabel *addLabel(const QString &objectName, const QString &text, const QRect &twips,
+                     const QFont &font, const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft);
+
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void goBack();
+
+    SoundSystem &m_sounds;
+    CloseSound m_closeSound;
+    BackButton *m_back;
+};
+
+// The fonts of the auxiliary windows; a missing family falls back to a
+// similar one.
+QFont windowFont(const QString &family, qreal pointSize, bool bold, bool italic);

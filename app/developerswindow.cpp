@@ -1,0 +1,127 @@
+#include "developerswindow.h"
+
+#include "artwork.h"
+#include "backbutton.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMouseEvent>
+
+const QString DevelopersWindow::MailAddress = QStringLiteral("team21@example.com");
+const QString DevelopersWindow::SiteHost = QStringLiteral("21.example.org");
+
+QString DevelopersWindow::mailLink()
+{
+    return QStringLiteral("mailto:") + MailAddress + QStringLiteral("?Subject=")
+           + QStringLiteral("Що до програми Кварм");
+}
+
+QUrl DevelopersWindow::siteUrl()
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("https"));
+    url.setHost(SiteHost);
+    url.setPath(QStringLiteral("/"));
+    return url;
+}
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+const QColor Blue(0, 0, 255);
+const QColor Magenta(255, 0, 255);
+const QColor Cyan(0, 255, 255);
+
+struct Credit
+{
+    int index;
+    QRect twips;
+    QColor colour;
+    const char16_t *text;
+};
+
+} // namespace
+
+DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWidget *parent)
+    : BackWindow(QStringLiteral("Form4"), QStringLiteral("Розробники"), {7260, 4905},
+                 CloseSound::Click, sounds, parent, Qt::Dialog)
+    , m_openLink(std::move(openLink))
+{
+    setWindowModality(Qt::ApplicationModal);
+    if (!m_openLink)
+        m_openLink = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setGeometry(twipsRect(2520, 240, 480, 480));
+    icon->setPixmap(artwork::appIcon().pixmap(icon->size()));
+
+    addLabel(QStringLiteral("Label2"), QStringLiteral("21"), twipsRect(3000, 120, 735, 615),
+             windowFont(QStringLiteral("Comic Sans MS"), 24, true, true), Cyan);
+
+    const QString mail = QLatin1Char('(') + MailAddress + QLatin1Char(')');
+    const Credit credits[] = {
+        {1, twipsRect(5040, 360, 1935, 255), Yellow, u"Версія 1.0"},
+        {2, twipsRect(240, 840, 6855, 855), Yellow,
+         u"Гру «21» створила невелика команда однодумців як вільну настільну гру в карти "
+         u"для всіх, хто любить класичне «Очко»."},
+        {3, twipsRect(240, 1800, 3975, 255), Blue, u"Програмна частина та дизайн:"},
+        {4, twipsRect(240, 2160, 6495, 615), Yellow,
+         u"Команда «21»: правила й логіка гри, вікна, анімація, звук, музика та малюнки карт."},
+        {5, twipsRect(240, 2880, 3975, 255), Blue, u"Керівник:"},
+        {6, twipsRect(240, 3240, 3735, 375), Yellow, u"Лідер команди «21»"},
+        {MailLabel, twipsRect(3960, 3240, 2895, 255), Magenta, nullptr},
+        {8, twipsRect(240, 3600, 6855, 375), Yellow, u"© 2026 Команда «21». Усі права застережено."},
+        {SiteLabel, twipsRect(240, 4080, 2415, 255), Magenta, nullptr},
+    };
+    const QFont font = windowFont(QStringLiteral("Arial"), 12, true, true);
+    for (const Credit &credit : credits) {
+        QLabel *label = addLabel(QStringLiteral("Label1_%1").arg(credit.index),
+                                 credit.text ? QString::fromUtf16(credit.text) : QString(),
+                                 credit.twips, font, credit.colour,
+                                 credit.index == 1 ? Qt::AlignRight : Qt::AlignLeft);
+        label->installEventFilter(this);
+        m_credits[credit.index] = label;
+    }
+
+    QLabel *footer = addLabel(QStringLiteral("Label3"), QStringLiteral("«21» © 2026"),
+                              twipsRect(5520, 4440, 1575, 255),
+                              windowFont(QStringLiteral("MS Sans Serif"), 8.25, true, false), Qt::black);
+    footer->setWordWrap(false);
+
+    placeBackButton(twipsRect(2880, 4200, 1695, 495));
+
+    // The links are written and get the hand pointer when the window is made.
+    m_credits[SiteLabel]->setText(SiteHost);
+    m_credits[MailLabel]->setText(mail);
+    for (int link : {MailLabel, SiteLabel}) {
+        m_credits[link]->setCursor(artwork::pointingHandCursor());
+        m_credits[link]->setWordWrap(false);
+        m_credits[link]->setToolTip(link == MailLabel ? mailLink() : siteUrl().toString());
+    }
+}
+
+bool DevelopersWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *label = qobject_cast<QLabel *>(watched);
+        if (label && mouse->button() == Qt::LeftButton
+            && label->rect().contains(mouse->position().toPoint())) {
+            for (int index = 1; index < int(m_credits.size()); ++index) {
+                if (m_credits[index] == label)
+                    labelClicked(index);
+            }
+        }
+    }
+    return BackWindow::eventFilter(watched, event);
+}
+
+void DevelopersWindow::labelClicked(int index)
+{
+    // Whether a program takes the link is not ours to report.
+    if (index == MailLabel)
+        m_openLink(QUrl(mailLink()));
+    else if (index == SiteLabel)
+        m_openLink(siteUrl());
+}

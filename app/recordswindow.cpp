@@ -1,0 +1,46 @@
+#include "recordswindow.h"
+
+#include "backbutton.h"
+#include "gamestate.h"
+
+#include <QLabel>
+
+RecordsWindow::RecordsWindow(SoundSystem &sounds, QWidget *parent)
+    : BackWindow(QStringLiteral("Form2"), QStringLiteral("Рекорди"), {4815, 5250},
+                 CloseSound::None, sounds, parent, Qt::Window)
+{
+    addLabel(QStringLiteral("Label3"), QStringLiteral("Найкраща десятка:"),
+             twipsRect(360, 240, 3975, 495), windowFont(QStringLiteral("Arial"), 18, true, true),
+             QColor(255, 255, 0), Qt::AlignHCenter);
+
+    const QFont nameFont = windowFont(QStringLiteral("Arial"), 12, true, true);
+    const QFont scoreFont = windowFont(QStringLiteral("Arial"), 12, true, false);
+    for (int k = 0; k < Rows; ++k) {
+        const int top = 840 + 360 * k;
+        m_names[k] = addLabel(QStringLiteral("Label1_%1").arg(k), {}, twipsRect(360, top, 3135, 255),
+                              nameFont, QColor(0, 0, 255));
+        m_scores[k] = addLabel(QStringLiteral("Label2_%1").arg(k), {}, twipsRect(3600, top, 855, 255),
+                               scoreFont, QColor(255, 0, 0), Qt::AlignRight);
+        // A long name stays on its row rather than wrapping out of sight.
+        m_names[k]->setWordWrap(false);
+        m_scores[k]->setWordWrap(false);
+    }
+
+    placeBackButton(twipsRect(1560, 4560, 1695, 495));
+}
+
+void RecordsWindow::showTable(const GameState &state)
+{
+    for (int k = 0; k < Rows; ++k) {
+        m_names[k]->setText(state.RecordNames[k + 1]);
+        m_scores[k]->setText(QString::number(state.RecordScores[k + 1]));
+    }
+}
+
+void RecordsWindow::clearTable()
+{
+    for (int k = 0; k < Rows; ++k) {
+        m_names[k]->clear();
+        m_scores[k]->clear();
+    }
+}

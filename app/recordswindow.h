@@ -1,0 +1,29 @@
+#pragma once
+
+#include "backwindow.h"
+
+#include <array>
+
+struct GameState;
+
+// "Form2": the ten best results, a name on the left and a score on the
+// right of each row, place 1 at the top. It takes the table window's place
+// on screen while it is shown. Rows are "Label1_k" (name) and "Label2_k"
+// (score) for place k + 1.
+class RecordsWindow final : public BackWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Rows = 10;
+
+    explicit RecordsWindow(SoundSystem &sounds, QWidget *parent = nullptr);
+
+    // Fills the rows from RecordNames and RecordScores.
+    void showTable(const GameState &state);
+    void clearTable();
+
+private:
+    std::array<QLabel *, Rows> m_names{};
+    std::array<QLabel *, Rows> m_scores{};
+};

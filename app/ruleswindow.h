@@ -1,0 +1,13 @@
+#pragma once
+
+#include "backwindow.h"
+
+// "Form3": the rules of the game, nine numbered lines under a heading.
+// Shown modally over the table window.
+class RulesWindow final : public BackWindow
+{
+    Q_OBJECT
+
+public:
+    explicit RulesWindow(SoundSystem &sounds, QWidget *parent = nullptr);
+};
