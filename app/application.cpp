@@ -11,8 +11,8 @@
 
 #include <utility>
 
-Application::Application(QString baseDir, std::unique_ptr<SoundSystem> sounds, QObject *parent)
-    : QObject(parent), m_baseDir(std::move(baseDir)), m_sounds(std::move(sounds))
+Application::Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent)
+    : QObject(parent), m_baseDir(std::move(baseDir)), m_sounds(makeSounds(m_vars, m_baseDir))
 {
     m_window = std::make_unique<TableWindow>(m_state, m_vars, *m_sounds);
     m_game = std::make_unique<Game>(m_state, m_vars, *m_window, m_random, m_baseDir);

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class AuxWindows;
@@ -20,8 +21,11 @@ class Application : public QObject
     Q_OBJECT
 
 public:
+    // Makes the sound system over the application's settings and folder.
+    using SoundFactory = std::function<std::unique_ptr<SoundSystem>(Vars &vars, const QString &baseDir)>;
+
     // baseDir is the program's folder, where gamedata lies.
-    Application(QString baseDir, std::unique_ptr<SoundSystem> sounds, QObject *parent = nullptr);
+    Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent = nullptr);
     ~Application() override;
 
     // Prepares everything and deals the first round; the table is not yet shown.

@@ -10,7 +10,9 @@ int main(int argc, char *argv[])
     QApplication qtApp(argc, argv);
     // Only the shutdown ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
-    Application app(QCoreApplication::applicationDirPath(), std::make_unique<SilentSoundSystem>());
+    // Silent until the sound library joins.
+    const auto sounds = [](Vars &, const QString &) { return std::make_unique<SilentSoundSystem>(); };
+    Application app(QCoreApplication::applicationDirPath(), sounds);
     app.start();
     app.show();
     return QApplication::exec();

@@ -30,6 +30,8 @@ constexpr int StartRuns = 9;
 constexpr int Flights = 12;
 constexpr double FlightGoalMs = 48 * 5.0;
 
+std::unique_ptr<SoundSystem> silence(Vars &, const QString &) { return std::make_unique<SilentSoundSystem>(); }
+
 // Reports the first frame of a window once it has been painted in full.
 class FirstFrame : public QObject
 {
@@ -56,7 +58,7 @@ int runChild(int argc, char *argv[], bool table)
     QApplication qtApp(argc, argv);
     FirstFrame frame;
     if (table) {
-        Application app(QCoreApplication::applicationDirPath(), std::make_unique<SilentSoundSystem>());
+        Application app(QCoreApplication::applicationDirPath(), silence);
         app.start();
         app.window().installEventFilter(&frame);
         app.show();
@@ -130,7 +132,7 @@ int main(int argc, char *argv[])
         bare.push_back(timeToFirstFrame(QStringLiteral("--bare")));
     }
 
-    Application app(QCoreApplication::applicationDirPath(), std::make_unique<SilentSoundSystem>());
+    Application app(QCoreApplication::applicationDirPath(), silence);
     app.start();
     app.show();
     (void)QTest::qWaitForWindowExposed(&app.window());

@@ -173,24 +173,20 @@ void TableWindow::buildTable()
         const char *name;
         artwork::Plate plate;
         QRect geometry;
-        void (Game::*click)();
     };
     const std::array<ButtonSpec, 4> specs{{
-        {"CmdStavka", artwork::Plate::Stavka, twips::rect(8160, 4800, 3495, 495), &Game::CmdStavka_Click},
-        {"CmdDraw", artwork::Plate::Draw, twips::rect(9960, 5760, 1695, 495), &Game::CmdDraw_Click},
-        {"CmdStop", artwork::Plate::Stop, twips::rect(9960, 6600, 1695, 495), &Game::CmdStop_Click},
-        {"CmdNext", artwork::Plate::Next, twips::rect(9960, 7440, 1695, 495), &Game::CmdNext_Click},
+        {"CmdStavka", artwork::Plate::Stavka, twips::rect(8160, 4800, 3495, 495)},
+        {"CmdDraw", artwork::Plate::Draw, twips::rect(9960, 5760, 1695, 495)},
+        {"CmdStop", artwork::Plate::Stop, twips::rect(9960, 6600, 1695, 495)},
+        {"CmdNext", artwork::Plate::Next, twips::rect(9960, 7440, 1695, 495)},
     }};
     for (std::size_t i = 0; i < specs.size(); ++i) {
         auto *b = new ImageButton(specs[i].plate, t);
         b->setObjectName(QLatin1String(specs[i].name));
         b->setGeometry(specs[i].geometry);
         b->hide();
-        const auto click = specs[i].click;
-        connect(b, &ImageButton::clicked, this, [this, click] {
-            if (m_game)
-                (m_game->*click)();
-        });
+        const auto which = static_cast<Button>(i);
+        connect(b, &ImageButton::clicked, this, [this, which] { buttonClicked(which); });
         m_buttons[i] = b;
     }
 
@@ -244,19 +240,21 @@ void TableWindow::buildMenus()
     QMenu *about = menuBar()->addMenu(QStringLiteral("Про гру"));
     about->setObjectName(QStringLiteral("wqe"));
 
-    auto toEngine = [this](void (Game::*command)()) {
-        return [this, command] {
-            if (m_game)
-                (m_game->*command)();
-        };
-    };
-
     connect(addMenuItem(game, QStringLiteral("NewGame"), QStringLiteral("Нова гра"), Qt::Key_F2),
-            &QAction::triggered, this, toEngine(&Game::NewGame_Click));
+            &QAction::triggered, this, [this] {
+                if (m_game)
+                    m_game->NewGame_Click();
+            });
     connect(addMenuItem(game, QStringLiteral("opening"), QStringLiteral("Завантажити"), Qt::Key_F3),
-            &QAction::triggered, this, toEngine(&Game::opening_Click));
+            &QAction::triggered, this, [this] {
+                if (m_game)
+                    m_game->opening_Click();
+            });
     m_savingItem = addMenuItem(game, QStringLiteral("saving"), QStringLiteral("Зберегти"), Qt::Key_F4);
-    connect(m_savingItem, &QAction::triggered, this, toEngine(&Game::saving_Click));
+    connect(m_savingItem, &QAction::triggered, this, [this] {
+        if (m_game)
+            m_game->saving_Click();
+    });
 
     // The flags decide the check marks; a click only asks for the flip.
     m_musicItem = addMenuItem(game, QStringLiteral("music"), QStringLiteral("Музика"), Qt::CTRL | Qt::Key_M);
@@ -283,6 +281,18 @@ void TableWindow::buildMenus()
             &QAction::triggered, this, &TableWindow::rulesRequested);
     connect(addMenuItem(about, QStringLiteral("about"), QStringLiteral("Розробники"), Qt::CTRL | Qt::Key_I),
             &QAction::triggered, this, &TableWindow::developersRequested);
+}
+
+void TableWindow::buttonClicked(Button which)
+{
+    if (!m_game)
+        return;
+    switch (which) {
+    case Button::Stavka: m_game->CmdStavka_Click(); break;
+    case Button::Draw: m_game->CmdDraw_Click(); break;
+    case Button::Stop: m_game->CmdStop_Click(); break;
+    case Button::Next: m_game->CmdNext_Click(); break;
+    }
 }
 
 void TableWindow::centreOnScreen()

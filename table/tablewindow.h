@@ -99,6 +99,7 @@ private:
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut);
     void paintRow(Side side, int count, const OneBased<std::int16_t, 5> &hand);
     void landCard(Side side, int card);
+    void buttonClicked(Button which);
     void moveFlyingCard();
     void refreshPictureScale();
 

@@ -36,7 +36,7 @@ private:
 
 struct AppFixture
 {
-    AppFixture() : app(dir.path(), std::make_unique<RecordingSounds>(calls)) {}
+    AppFixture() : app(dir.path(), [this](Vars &, const QString &) { return std::make_unique<RecordingSounds>(calls); }) {}
     QTemporaryDir dir;
     QStringList calls;
     Application app;
