@@ -1,12 +1,19 @@
+#include "application.h"
+#include "soundsystem.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("21"));
-    window.resize(794, 548);
-    window.show();
-    return app.exec();
+    QApplication qtApp(argc, argv);
+    // Only the shutdown ends the program, never the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Silent until the sound library joins.
+    const auto sounds = [](Vars &, const QString &) { return std::make_unique<SilentSoundSystem>(); };
+    Application app(QCoreApplication::applicationDirPath(), sounds);
+    app.start();
+    app.show();
+    return QApplication::exec();
 }

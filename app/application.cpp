@@ -1,0 +1,69 @@
+#include "application.h"
+
+#include "auxwindows.h"
+#include "recordswindow.h" // auxwindows.h needs the full window types
+#include "ruleswindow.h"
+#include "game.h"
+#include "soundsystem.h"
+#include "tablewindow.h"
+
+#include <QCoreApplication>
+
+#include <utility>
+
+Application::Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent)
+    : QObject(parent), m_baseDir(std::move(baseDir)), m_sounds(makeSounds(m_vars, m_baseDir))
+{
+    m_window = std::make_unique<TableWindow>(m_state, m_vars, *m_sounds);
+    m_game = std::make_unique<Game>(m_state, m_vars, *m_window, m_random, m_baseDir);
+    m_window->attachGame(m_game.get());
+    connect(m_window.get(), &TableWindow::exitRequested, this, &Application::Exit_Game);
+}
+
+Application::~Application()
+{
+    // The window outlives no engine call: detach before either goes.
+    m_window->attachGame(nullptr);
+    m_aux.reset();
+}
+
+void Application::start()
+{
+    m_window->resetButtonPictures();
+    m_sounds->startMusic();
+    m_random = SeededRandom(SeededRandom::seedFromTimeOfDay());
+    m_window->setSavingEnabled(false);
+    m_vars.MusicTrack = 1;
+    m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);
+    connect(m_window.get(), &TableWindow::recordsRequested, m_aux.get(), &AuxWindows::showRecords);
+    connect(m_window.get(), &TableWindow::rulesRequested, m_aux.get(), &AuxWindows::showRules);
+    connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
+    m_vars.MusicOn = true;
+    m_vars.SoundsOn = true;
+    m_vars.AnimationOn = true;
+    m_window->setToggleChecked(TableView::Toggle::Music, true);
+    m_window->setToggleChecked(TableView::Toggle::Sounds, true);
+    m_window->setToggleChecked(TableView::Toggle::Animation, true);
+    m_game->New_Game();
+}
+
+void Application::show()
+{
+    m_window->adjustSize();
+    m_window->centreOnScreen();
+    m_window->show();
+}
+
+void Application::Exit_Game()
+{
+    // Closing the table is itself a close request; it must not come back here.
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    m_sounds->shutdown();
+    m_window->closeForExit();
+    if (m_aux)
+        m_aux->closeAll();
+    emit exited();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,612 @@
+#include "tablewindow.h"
+
+#include "artwork.h"
+#include "dialogs.h"
+#include "flight.h"
+#include "game.h"
+#include "imagebutton.h"
+#include "soundsystem.h"
+#include "tabletext.h"
+#include "twips.h"
+#include "updown.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QColor TableGreen(0, 128, 0);
+const QColor Red(255, 0, 0);
+const QColor DarkBlue(0, 0, 192);
+const QColor Yellow(255, 255, 0);
+
+constexpr int FontPixels = 24; // 18 pt at 96 dpi, kept in step with the twips layout
+constexpr int FlightInterval = 5;
+
+constexpr int SlotLeft(int i) { return 240 + 1800 * i; }
+constexpr int BankerRowTop = 960;
+constexpr int PlayerRowTop = 5520;
+constexpr int SlotWidth = 1560;
+constexpr int SlotHeight = 2370;
+
+QFont captionFont(bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(FontPixels);
+    font.setBold(bold);
+    font.setItalic(true);
+    return font;
+}
+
+QFont figureFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(FontPixels);
+    font.setBold(true);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, const QColor &colour,
+                  bool opaque, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Window, TableGreen);
+    label->setPalette(palette);
+    label->setAutoFillBackground(opaque);
+    return label;
+}
+
+QLabel *makePictureBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *box = new QLabel(parent);
+    box->setObjectName(name);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(2);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setGeometry(geometry);
+    return box;
+}
+
+} // namespace
+
+TableWindow::TableWindow(GameState &state, Vars &vars, SoundSystem &sounds, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_vars(vars), m_sounds(sounds)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("21"));
+    setWindowIcon(artwork::appIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    buildTable();
+    buildMenus();
+    // The layout is absolute: the window keeps the size of its table.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TableWindow::~TableWindow() = default;
+
+void TableWindow::buildTable()
+{
+    m_table = new QWidget(this);
+    m_table->setObjectName(QStringLiteral("table"));
+    m_table->setFixedSize(twips::toPixels(11910), twips::toPixels(8220));
+    QPalette palette = m_table->palette();
+    palette.setColor(QPalette::Window, TableGreen);
+    m_table->setPalette(palette);
+    m_table->setAutoFillBackground(true);
+    // Pointer moves over the bare table put hovered buttons back to normal.
+    m_table->setMouseTracking(true);
+    m_table->installEventFilter(this);
+    setCentralWidget(m_table);
+
+    QWidget *t = m_table;
+    const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight, centre = Qt::AlignHCenter;
+
+    m_label1 = makeLabel(t, "Label1", QStringLiteral("Карти Банківника:"), captionFont(true), Red, false, left);
+    m_label1->setGeometry(twips::rect(240, 360, 4095, 615));
+    m_label5 = makeLabel(t, "Label5", QStringLiteral("Гроші Банківника:"), captionFont(true), Red, true, left);
+    m_label5->setGeometry(twips::rect(7560, 360, 3495, 495));
+    m_label4 = makeLabel(t, "Label4", QStringLiteral("100"), figureFont(), Red, true, right);
+    m_label4->setGeometry(twips::rect(10920, 360, 735, 495));
+
+    for (int i = 0; i < 5; ++i) {
+        m_picture2[static_cast<std::size_t>(i)] = makePictureBox(
+            t, QStringLiteral("Picture2_%1").arg(i), twips::rect(SlotLeft(i), BankerRowTop, SlotWidth, SlotHeight));
+        m_picture2[static_cast<std::size_t>(i)]->hide();
+    }
+
+    m_picture1 = makePictureBox(t, QStringLiteral("Picture1"), twips::rect(10080, 960, 1520, 2355));
+    m_picture1->setAutoFillBackground(true);
+    m_picture1->setPalette(palette);
+    m_picture1->setPixmap(backPicture());
+
+    m_label9 = makeLabel(t, "Label9", QStringLiteral("На кону:"), captionFont(true), DarkBlue, true, left);
+    m_label9->setGeometry(twips::rect(9360, 3600, 1575, 495));
+    m_label8 = makeLabel(t, "Label8", QStringLiteral("100"), figureFont(), Yellow, true, right);
+    m_label8->setGeometry(twips::rect(10920, 3600, 735, 495));
+
+    // The result lines grow with their text.
+    m_label6 = makeLabel(t, "Label6", QString(), captionFont(false), Qt::black, false, left);
+    m_label6->move(twips::point(240, 3720));
+    m_label6->hide();
+    m_label7 = makeLabel(t, "Label7", QString(), captionFont(false), Qt::black, false, left);
+    m_label7->move(twips::point(240, 4200));
+    m_label7->hide();
+
+    m_label11 = makeLabel(t, "Label11", QStringLiteral("Гроші Гравця:"), captionFont(true), DarkBlue, true, left);
+    m_label11->setGeometry(twips::rect(8280, 4080, 2655, 495));
+    m_label12 = makeLabel(t, "Label12", QStringLiteral("100"), figureFont(), DarkBlue, true, right);
+    m_label12->setGeometry(twips::rect(10920, 4080, 735, 495));
+    m_label13 = makeLabel(t, "Label13", QStringLiteral("Ставка:"), captionFont(true), DarkBlue, true, left);
+    m_label13->setGeometry(twips::rect(5400, 4800, 1575, 495));
+    m_label14 = makeLabel(t, "Label14", QStringLiteral("0"), figureFont(), Yellow, true, centre);
+    m_label14->setGeometry(twips::rect(7080, 4800, 495, 495));
+
+    m_upDown = new UpDown(t);
+    m_upDown->setObjectName(QStringLiteral("UpDown1"));
+    m_upDown->setRange(0, 10);
+    m_upDown->setValue(0);
+    m_upDown->setGeometry(twips::rect(7680, 4800, 255, 495));
+    connect(m_upDown, &UpDown::valueChanged, this, [this](int value) {
+        if (m_game)
+            m_game->UpDown1_Change(value);
+    });
+
+    struct ButtonSpec
+    {
+        const char *name;
+        artwork::Plate plate;
+        QRect geometry;
+    };
+    const std::array<ButtonSpec, 4> specs{{
+        {"CmdStavka", artwork::Plate::Stavka, twips::rect(8160, 4800, 3495, 495)},
+        {"CmdDraw", artwork::Plate::Draw, twips::rect(9960, 5760, 1695, 495)},
+        {"CmdStop", artwork::Plate::Stop, twips::rect(9960, 6600, 1695, 495)},
+        {"CmdNext", artwork::Plate::Next, twips::rect(9960, 7440, 1695, 495)},
+    }};
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        auto *b = new ImageButton(specs[i].plate, t);
+        b->setObjectName(QLatin1String(specs[i].name));
+        b->setGeometry(specs[i].geometry);
+        b->hide();
+        const auto which = static_cast<Button>(i);
+        connect(b, &ImageButton::clicked, this, [this, which] { buttonClicked(which); });
+        m_buttons[i] = b;
+    }
+
+    m_label2 = makeLabel(t, "Label2", QStringLiteral("Карти Гравця:"), captionFont(true), DarkBlue, false, left);
+    m_label2->setGeometry(twips::rect(240, 4920, 3255, 615));
+
+    for (int i = 0; i < 5; ++i) {
+        m_picture3[static_cast<std::size_t>(i)] = makePictureBox(
+            t, QStringLiteral("Picture3_%1").arg(i), twips::rect(SlotLeft(i), PlayerRowTop, SlotWidth, SlotHeight));
+        m_picture3[static_cast<std::size_t>(i)]->hide();
+    }
+
+    // The flying card passes over everything on its way.
+    m_picture4 = new QLabel(t);
+    m_picture4->setObjectName(QStringLiteral("Picture4"));
+    m_picture4->setGeometry(twips::toPixels(9960), twips::toPixels(1080), artwork::CardWidth, artwork::CardHeight);
+    m_picture4->setPixmap(backPicture());
+    m_picture4->hide();
+    m_picture4->raise();
+
+    setTabOrder(button(Button::Draw), button(Button::Stop));
+    setTabOrder(button(Button::Stop), m_upDown);
+    setTabOrder(m_upDown, button(Button::Stavka));
+    setTabOrder(button(Button::Stavka), button(Button::Next));
+
+    m_tmrMovePlayer = new QTimer(this);
+    m_tmrMovePlayer->setObjectName(QStringLiteral("TmrMovePlayer"));
+    m_tmrMoveComputer = new QTimer(this);
+    m_tmrMoveComputer->setObjectName(QStringLiteral("TmrMoveComputer"));
+    for (QTimer *timer : {m_tmrMovePlayer, m_tmrMoveComputer}) {
+        timer->setInterval(FlightInterval);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+    connect(m_tmrMovePlayer, &QTimer::timeout, this, &TableWindow::TmrMovePlayer_Timer);
+    connect(m_tmrMoveComputer, &QTimer::timeout, this, &TableWindow::TmrMoveComputer_Timer);
+}
+
+QAction *TableWindow::addMenuItem(QMenu *menu, const QString &name, const QString &caption,
+                                  const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void TableWindow::buildMenus()
+{
+    QMenu *game = menuBar()->addMenu(QStringLiteral("Гра"));
+    game->setObjectName(QStringLiteral("ewr"));
+    QMenu *about = menuBar()->addMenu(QStringLiteral("Про гру"));
+    about->setObjectName(QStringLiteral("wqe"));
+
+    connect(addMenuItem(game, QStringLiteral("NewGame"), QStringLiteral("Нова гра"), Qt::Key_F2),
+            &QAction::triggered, this, [this] {
+                if (m_game)
+                    m_game->NewGame_Click();
+            });
+    connect(addMenuItem(game, QStringLiteral("opening"), QStringLiteral("Завантажити"), Qt::Key_F3),
+            &QAction::triggered, this, [this] {
+                if (m_game)
+                    m_game->opening_Click();
+            });
+    m_savingItem = addMenuItem(game, QStringLiteral("saving"), QStringLiteral("Зберегти"), Qt::Key_F4);
+    connect(m_savingItem, &QAction::triggered, this, [this] {
+        if (m_game)
+            m_game->saving_Click();
+    });
+
+    // The flags decide the check marks; a click only asks for the flip.
+    m_musicItem = addMenuItem(game, QStringLiteral("music"), QStringLiteral("Музика"), Qt::CTRL | Qt::Key_M);
+    m_soundsItem = addMenuItem(game, QStringLiteral("sounds"), QStringLiteral("Звуки"), Qt::CTRL | Qt::Key_S);
+    m_animeItem = addMenuItem(game, QStringLiteral("anime"), QStringLiteral("Анімація"), Qt::CTRL | Qt::Key_A);
+    for (QAction *item : {m_musicItem, m_soundsItem, m_animeItem})
+        item->setCheckable(true);
+    connect(m_musicItem, &QAction::triggered, this, &TableWindow::music_Click);
+    connect(m_soundsItem, &QAction::triggered, this, &TableWindow::sounds_Click);
+    connect(m_animeItem, &QAction::triggered, this, [this] {
+        if (m_game)
+            m_game->anime_Click();
+        m_animeItem->setChecked(m_vars.AnimationOn);
+    });
+
+    connect(addMenuItem(game, QStringLiteral("records"), QStringLiteral("Рекорди"), Qt::Key_F5),
+            &QAction::triggered, this, &TableWindow::recordsRequested);
+    connect(addMenuItem(game, QStringLiteral("pause"), QStringLiteral("Пауза"), Qt::Key_F6),
+            &QAction::triggered, this, &TableWindow::pause_Click);
+    connect(addMenuItem(game, QStringLiteral("wert"), QStringLiteral("Вихід"), Qt::Key_F12),
+            &QAction::triggered, this, &TableWindow::exitRequested);
+
+    connect(addMenuItem(about, QStringLiteral("rules"), QStringLiteral("Правила"), Qt::Key_F1),
+            &QAction::triggered, this, &TableWindow::rulesRequested);
+    connect(addMenuItem(about, QStringLiteral("about"), QStringLiteral("Розробники"), Qt::CTRL | Qt::Key_I),
+            &QAction::triggered, this, &TableWindow::developersRequested);
+}
+
+void TableWindow::buttonClicked(Button which)
+{
+    if (!m_game)
+        return;
+    switch (which) {
+    case Button::Stavka: m_game->CmdStavka_Click(); break;
+    case Button::Draw: m_game->CmdDraw_Click(); break;
+    case Button::Stop: m_game->CmdStop_Click(); break;
+    case Button::Next: m_game->CmdNext_Click(); break;
+    }
+}
+
+void TableWindow::centreOnScreen()
+{
+    const QScreen *s = screen();
+    if (!s)
+        return;
+    const QRect free = s->availableGeometry();
+    const QSize size = frameGeometry().size().expandedTo(sizeHint());
+    move(free.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+ImageButton *TableWindow::button(Button which) const { return m_buttons[static_cast<std::size_t>(which)]; }
+
+QLabel *TableWindow::slot(Side side, int index) const
+{
+    const auto &row = side == Side::Player ? m_picture3 : m_picture2;
+    return row[static_cast<std::size_t>(index)];
+}
+
+QTimer *TableWindow::flightTimer(Side side) const
+{
+    return side == Side::Player ? m_tmrMovePlayer : m_tmrMoveComputer;
+}
+
+QAction *TableWindow::menuAction(const QString &name) const { return findChild<QAction *>(name); }
+
+void TableWindow::resetButtonPictures()
+{
+    for (ImageButton *b : m_buttons)
+        b->setPictureIndex(ImageButton::Normal);
+}
+
+void TableWindow::closeForExit()
+{
+    m_closingForExit = true;
+    stopFlights();
+    close();
+}
+
+void TableWindow::closeEvent(QCloseEvent *event)
+{
+    // Every way out runs the one shutdown, which closes this window itself;
+    // a close request nobody turns into a shutdown leaves the table open.
+    if (!m_closingForExit)
+        emit exitRequested();
+    event->setAccepted(m_closingForExit);
+}
+
+bool TableWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_table && event->type() == QEvent::MouseMove) {
+        // Moves over labels and disabled buttons reach the table too; only
+        // the bare cloth counts.
+        const auto *move = static_cast<QMouseEvent *>(event);
+        if (!m_table->childAt(move->position().toPoint()))
+            Form_MouseMove();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TableWindow::Form_MouseMove()
+{
+    for (ImageButton *b : m_buttons) {
+        if (b->isEnabled())
+            b->setPictureIndex(ImageButton::Normal);
+    }
+}
+
+// --- Pictures ---------------------------------------------------------------
+
+void TableWindow::refreshPictureScale()
+{
+    const qreal scale = devicePixelRatioF();
+    if (qFuzzyCompare(scale, m_pictureScale))
+        return;
+    m_pictureScale = scale;
+    m_faces.clear();
+    m_back = artwork::cardBack(scale);
+}
+
+QPixmap TableWindow::facePicture(int code)
+{
+    refreshPictureScale();
+    auto it = m_faces.constFind(code);
+    if (it == m_faces.constEnd())
+        it = m_faces.insert(code, artwork::cardFace(code, m_pictureScale));
+    return *it;
+}
+
+QPixmap TableWindow::backPicture()
+{
+    refreshPictureScale();
+    return m_back;
+}
+
+// --- TableView --------------------------------------------------------------
+
+void TableWindow::playSound(const QString &relativePath) { m_sounds.playSound(relativePath); }
+
+void TableWindow::setButtonEnabled(Button which, bool enabled) { SetButtonEnabled(button(which), enabled); }
+
+bool TableWindow::isButtonEnabled(Button which) const { return button(which)->isEnabled(); }
+
+void TableWindow::showButtons()
+{
+    for (ImageButton *b : m_buttons)
+        b->show();
+}
+
+void TableWindow::setSpinnerEnabled(bool enabled) { m_upDown->setEnabled(enabled); }
+
+int TableWindow::spinnerValue() const { return m_upDown->value(); }
+
+void TableWindow::setSpinnerValue(int value) { m_upDown->setValue(value); }
+
+void TableWindow::setLabel(Label label, const QString &text)
+{
+    switch (label) {
+    case Label::Stake: m_label14->setText(text); break;
+    case Label::Pot: m_label8->setText(text); break;
+    case Label::PlayerMoney: m_label12->setText(text); break;
+    case Label::BankerMoney: m_label4->setText(text); break;
+    }
+}
+
+void TableWindow::setSavingEnabled(bool enabled) { m_savingItem->setEnabled(enabled); }
+
+void TableWindow::setToggleChecked(Toggle toggle, bool checked)
+{
+    switch (toggle) {
+    case Toggle::Music: m_musicItem->setChecked(checked); break;
+    case Toggle::Sounds: m_soundsItem->setChecked(checked); break;
+    case Toggle::Animation: m_animeItem->setChecked(checked); break;
+    }
+}
+
+void TableWindow::showSlotBack(Side side, int index)
+{
+    QLabel *box = slot(side, index);
+    box->setPixmap(backPicture());
+    box->show();
+}
+
+void TableWindow::hideSlot(Side side, int index) { slot(side, index)->hide(); }
+
+void TableWindow::paintRow(Side side, int count, const OneBased<std::int16_t, 5> &hand)
+{
+    for (int i = 1; i <= std::min(count, 5); ++i)
+        slot(side, i - 1)->hide();
+    for (int j = 1; j <= 5; ++j) {
+        if (hand[j] == 0)
+            continue;
+        // A damaged saved game may bring a code that is no card: its slot stays empty.
+        const QPixmap face = facePicture(hand[j]);
+        if (face.isNull())
+            continue;
+        QLabel *box = slot(side, j - 1);
+        box->setPixmap(face);
+        box->show();
+    }
+}
+
+void TableWindow::redraw()
+{
+    m_label12->setText(QString::number(m_state.PlayerMoney));
+    m_label4->setText(QString::number(m_state.BankerMoney));
+    m_label8->setText(tabletext::pot(m_state.Pot));
+    m_label6->hide();
+    m_label7->hide();
+
+    if (m_state.Phase != QLatin1String("Stavka")) {
+        paintRow(Side::Banker, m_state.BankerCount, m_state.BankerHand);
+        // During the player's turn the banker's first card lies face down.
+        if (m_state.Phase == QLatin1String("Game"))
+            slot(Side::Banker, 0)->setPixmap(backPicture());
+        paintRow(Side::Player, m_state.PlayerCount, m_state.PlayerHand);
+    }
+
+    // The result waits until the banker has finished: until then the lines
+    // would tell the previous round.
+    const bool settled = !(m_game && m_game->isBankerPlaying());
+    if (m_state.Phase == QLatin1String("Finish") && settled) {
+        m_state.ResultText = tabletext::result(m_state.Winner, m_state.ResultText);
+        m_state.PointsText = tabletext::points(m_state.PlayerPoints, m_state.BankerPoints);
+        m_label6->setText(m_state.ResultText);
+        m_label6->adjustSize();
+        m_label6->show();
+        m_label7->setText(m_state.PointsText);
+        m_label7->adjustSize();
+        m_label7->show();
+    }
+
+    repaint();
+}
+
+int TableWindow::messageBox(const QString &text, const QString &title, Buttons buttons)
+{
+    // Nothing appears any more once the program is closing.
+    if (m_closingForExit)
+        return buttons == Buttons::Ok ? AnswerOk : AnswerNo;
+    return dialogs::messageBox(this, text, title, buttons);
+}
+
+QString TableWindow::inputBox(const QString &title, const QString &prompt)
+{
+    if (m_closingForExit)
+        return {};
+    return dialogs::inputBox(this, title, prompt);
+}
+
+void TableWindow::playTrack(int track) { m_sounds.playTrack(track); }
+
+void TableWindow::stopMusic() { m_sounds.stopMusic(); }
+
+void TableWindow::exitGame() { emit exitRequested(); }
+
+// --- Menu commands ----------------------------------------------------------
+
+void TableWindow::pause_Click()
+{
+    m_sounds.stopMusic();
+    m_state.MsgAnswer = static_cast<std::int16_t>(messageBox(
+        QStringLiteral("Пауза... Для продовження натисніть на кнопку..."), QStringLiteral("Пауза!"), Buttons::Ok));
+    if (m_vars.MusicOn)
+        m_sounds.resumeMusic();
+}
+
+void TableWindow::music_Click()
+{
+    m_vars.MusicOn = !m_vars.MusicOn;
+    if (m_vars.MusicOn)
+        m_sounds.resumeMusic();
+    else
+        m_sounds.stopMusic();
+    setToggleChecked(Toggle::Music, m_vars.MusicOn);
+}
+
+void TableWindow::sounds_Click()
+{
+    m_vars.SoundsOn = !m_vars.SoundsOn;
+    setToggleChecked(Toggle::Sounds, m_vars.SoundsOn);
+}
+
+// --- Card flights -----------------------------------------------------------
+
+void TableWindow::startFlight(Side side)
+{
+    // One flying card, one flight: a flight of the other side never shares it.
+    QTimer *other = flightTimer(side == Side::Player ? Side::Banker : Side::Player);
+    if (other->isActive()) {
+        other->stop();
+        m_picture4->hide();
+    }
+    flightTimer(side)->start();
+}
+
+void TableWindow::stopFlights()
+{
+    m_tmrMovePlayer->stop();
+    m_tmrMoveComputer->stop();
+    m_picture4->hide();
+}
+
+void TableWindow::moveFlyingCard()
+{
+    m_picture4->move(twips::point(m_state.FlyLeft, m_state.FlyTop));
+    m_picture4->show();
+}
+
+void TableWindow::landCard(Side side, int card)
+{
+    flightTimer(side)->stop();
+    m_picture4->hide();
+    emit cardLanded(side, card);
+    if (m_game)
+        m_game->cardLanded(side, card);
+}
+
+void TableWindow::TmrMovePlayer_Timer()
+{
+    const int k = m_state.PlayerCount;
+    if (k < 1 || k > 5) {
+        // No card to carry (the hands were cleared under the flight).
+        m_tmrMovePlayer->stop();
+        m_picture4->hide();
+        return;
+    }
+    const bool animate = m_vars.AnimationOn;
+    const bool arrived = flight::stepPlayer(m_state, k, animate);
+    if (animate)
+        moveFlyingCard();
+    if (arrived)
+        landCard(Side::Player, k);
+}
+
+void TableWindow::TmrMoveComputer_Timer()
+{
+    bool carried = false;
+    // Each case reads the count afresh: when a landing makes the banker draw,
+    // the new card takes its first step in this same tick.
+    for (int k = 1; k <= 5; ++k) {
+        if (m_state.BankerCount != k || !m_tmrMoveComputer->isActive())
+            continue;
+        carried = true;
+        const bool animate = m_vars.AnimationOn;
+        const bool arrived = flight::stepBanker(m_state, k, animate);
+        if (animate)
+            moveFlyingCard();
+        if (arrived)
+            landCard(Side::Banker, k);
+    }
+    if (!carried) {
+        m_tmrMoveComputer->stop();
+        m_picture4->hide();
+    }
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "gamestate.h"
+#include "tableview.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <array>
+
+class Game;
+class ImageButton;
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class SoundSystem;
+class UpDown;
+
+// The card table: the main window of the program and the engine's view.
+// It shows the game state, flies dealt cards from the deck to their slots,
+// and hands every click and menu command to the engine.
+class TableWindow : public QMainWindow, public TableView
+{
+    Q_OBJECT
+
+public:
+    TableWindow(GameState &state, Vars &vars, SoundSystem &sounds, QWidget *parent = nullptr);
+    ~TableWindow() override;
+
+    // The engine is made with this window as its view, so it comes second.
+    void attachGame(Game *game) { m_game = game; }
+
+    // Start-up: each image button shows its normal plate.
+    void resetButtonPictures();
+    // Shutdown: the next close request is accepted and nothing flies any more.
+    void closeForExit();
+
+    ImageButton *button(Button which) const;
+    UpDown *spinner() const { return m_upDown; }
+    QLabel *slot(Side side, int index) const;
+    QLabel *flyingCard() const { return m_picture4; }
+    QTimer *flightTimer(Side side) const;
+    QAction *menuAction(const QString &name) const;
+    // The one place a card code becomes a picture: null for an invalid code.
+    QPixmap facePicture(int code);
+    QPixmap backPicture();
+    // Puts the window in the middle of its screen's free area.
+    void centreOnScreen();
+
+    // TableView
+    void playSound(const QString &relativePath) override;
+    void setButtonEnabled(Button button, bool enabled) override;
+    bool isButtonEnabled(Button button) const override;
+    void showButtons() override;
+    void setSpinnerEnabled(bool enabled) override;
+    int spinnerValue() const override;
+    void setSpinnerValue(int value) override;
+    void setLabel(Label label, const QString &text) override;
+    void setSavingEnabled(bool enabled) override;
+    void setToggleChecked(Toggle toggle, bool checked) override;
+    void showSlotBack(Side side, int slot) override;
+    void hideSlot(Side side, int slot) override;
+    void startFlight(Side side) override;
+    void stopFlights() override;
+    void redraw() override;
+    int messageBox(const QString &text, const QString &title, Buttons buttons) override;
+    QString inputBox(const QString &title, const QString &prompt) override;
+    void playTrack(int track) override;
+    void stopMusic() override;
+    void exitGame() override;
+
+public slots:
+    // One tick of the flight to the player's or the banker's row.
+    void TmrMovePlayer_Timer();
+    void TmrMoveComputer_Timer();
+    // The pointer over the bare table: hovered buttons show their normal plate.
+    void Form_MouseMove();
+    void pause_Click();
+    void music_Click();
+    void sounds_Click();
+
+signals:
+    // A dealt card has reached its slot.
+    void cardLanded(TableView::Side side, int card);
+    void exitRequested();
+    void recordsRequested();
+    void rulesRequested();
+    void developersRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildTable();
+    void buildMenus();
+    QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut);
+    void paintRow(Side side, int count, const OneBased<std::int16_t, 5> &hand);
+    void landCard(Side side, int card);
+    void buttonClicked(Button which);
+    void moveFlyingCard();
+    void refreshPictureScale();
+
+    GameState &m_state;
+    Vars &m_vars;
+    SoundSystem &m_sounds;
+    Game *m_game = nullptr;
+    bool m_closingForExit = false;
+
+    QWidget *m_table = nullptr;
+    QLabel *m_label1 = nullptr, *m_label2 = nullptr, *m_label4 = nullptr, *m_label5 = nullptr;
+    QLabel *m_label6 = nullptr, *m_label7 = nullptr, *m_label8 = nullptr, *m_label9 = nullptr;
+    QLabel *m_label11 = nullptr, *m_label12 = nullptr, *m_label13 = nullptr, *m_label14 = nullptr;
+    std::array<QLabel *, 5> m_picture2{};  // banker's slots
+    std::array<QLabel *, 5> m_picture3{};  // player's slots
+    QLabel *m_picture1 = nullptr;          // the deck
+    QLabel *m_picture4 = nullptr;          // the flying card
+    UpDown *m_upDown = nullptr;
+    std::array<ImageButton *, 4> m_buttons{}; // CmdStavka, CmdDraw, CmdStop, CmdNext
+    QTimer *m_tmrMovePlayer = nullptr;
+    QTimer *m_tmrMoveComputer = nullptr;
+    QAction *m_savingItem = nullptr;
+    QAction *m_musicItem = nullptr;
+    QAction *m_soundsItem = nullptr;
+    QAction *m_animeItem = nullptr;
+
+    // Card pictures at the scale they were last made for.
+    QHash<int, QPixmap> m_faces;
+    QPixmap m_back;
+    qreal m_pictureScale = 0;
+};

@@ -1,0 +1,131 @@
+#include "application.h"
+#include "auxwindows.h"
+#include "recordswindow.h"
+#include "ruleswindow.h"
+#include "game.h"
+#include "imagebutton.h"
+#include "soundsystem.h"
+#include "tablewindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+class RecordingSounds final : public SoundSystem
+{
+public:
+    explicit RecordingSounds(QStringList &calls) : m_calls(calls) {}
+    void playSound(const QString &path) override { m_calls << QStringLiteral("sound ") + path; }
+    void startMusic() override { m_calls << QStringLiteral("startMusic"); }
+    void playTrack(int track) override { m_calls << QStringLiteral("playTrack %1").arg(track); }
+    void resumeMusic() override { m_calls << QStringLiteral("resumeMusic"); }
+    void stopMusic() override { m_calls << QStringLiteral("stopMusic"); }
+    void shutdown() override { m_calls << QStringLiteral("shutdown"); }
+
+private:
+    QStringList &m_calls;
+};
+
+struct AppFixture
+{
+    AppFixture() : app(dir.path(), [this](Vars &, const QString &) { return std::make_unique<RecordingSounds>(calls); }) {}
+    QTemporaryDir dir;
+    QStringList calls;
+    Application app;
+};
+
+using Side = TableView::Side;
+using Button = TableView::Button;
+
+} // namespace
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp()
+    {
+        AppFixture f;
+        f.app.start();
+        TableWindow &w = f.app.window();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(f.calls.value(0), QStringLiteral("startMusic"));
+        QVERIFY(f.calls.indexOf(QStringLiteral("sound \\gamedata\\sounds\\dist.wav")) > 0);
+        QVERIFY(f.app.vars().MusicOn && f.app.vars().SoundsOn && f.app.vars().AnimationOn);
+        QCOMPARE(f.app.vars().MusicTrack, std::int16_t{1});
+        for (const char *item : {"music", "sounds", "anime"})
+            QVERIFY2(w.menuAction(QLatin1String(item))->isChecked(), item);
+        QVERIFY(!w.menuAction(QStringLiteral("saving"))->isEnabled());
+        // The records, rules and developers windows exist, hidden.
+        AuxWindows *aux = f.app.auxWindows();
+        QVERIFY(aux);
+        for (QWidget *window : {static_cast<QWidget *>(aux->recordsWindow()), static_cast<QWidget *>(aux->rulesWindow()),
+                                static_cast<QWidget *>(aux->developersWindow())}) {
+            QVERIFY(window);
+            QVERIFY(window->isHidden());
+        }
+        // The first round is being dealt: the bet button ready, the rest off.
+        QCOMPARE(w.button(Button::Stavka)->pictureIndex(), ImageButton::Normal);
+        QCOMPARE(w.button(Button::Draw)->pictureIndex(), ImageButton::Disabled);
+        QVERIFY(!w.button(Button::Next)->isHidden());
+        QVERIFY(w.flightTimer(Side::Player)->isActive());
+        QCOMPARE(f.app.state().Phase, QStringLiteral("Stavka"));
+        QVERIFY(w.findChild<QLabel *>(QStringLiteral("Label8"))->text().isEmpty());
+
+        f.app.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect screen = w.screen()->availableGeometry();
+        QVERIFY(qAbs(w.frameGeometry().center().x() - screen.center().x()) <= 2);
+    }
+
+    void shutdown_data()
+    {
+        QTest::addColumn<std::function<void(Application &)>>("request");
+        QTest::newRow("menu item wert") << std::function<void(Application &)>(
+            [](Application &app) { app.window().menuAction(QStringLiteral("wert"))->trigger(); });
+        QTest::newRow("close box or Alt+F4") << std::function<void(Application &)>(
+            [](Application &app) { app.window().close(); });
+        QTest::newRow("another game declined") << std::function<void(Application &)>(
+            [](Application &app) { app.window().exitGame(); });
+    }
+    void shutdown()
+    {
+        QFETCH(std::function<void(Application &)>, request);
+        AppFixture f;
+        f.app.start();
+        f.app.show();
+        TableWindow &w = f.app.window();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QSignalSpy exited(&f.app, &Application::exited);
+
+        request(f.app);
+        QCOMPARE(exited.size(), 1);
+        QCOMPARE(f.calls.count(QStringLiteral("shutdown")), 1);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.flightTimer(Side::Player)->isActive());
+        QVERIFY(!w.flightTimer(Side::Banker)->isActive());
+
+        // Nothing runs the shutdown twice, and nothing comes back on screen.
+        w.close();
+        f.app.Exit_Game();
+        w.exitGame();
+        QCOMPARE(exited.size(), 1);
+        QCOMPARE(f.calls.count(QStringLiteral("shutdown")), 1);
+        for (QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
+        QCOMPARE(w.messageBox(QStringLiteral("?"), QStringLiteral("?"), TableView::Buttons::YesNo),
+                 TableView::AnswerNo);
+    }
+};
+
+QTEST_MAIN(TestApplication)
+#include "test_application.moc"

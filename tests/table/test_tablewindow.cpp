@@ -1,0 +1,455 @@
+#include "tablefixture.h"
+#include "updown.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using Side = TableView::Side;
+using Button = TableView::Button;
+
+// Cards dealt player, banker, player, banker, then three for the player and
+// three for the banker: the player stands on 20 with five cards, the banker
+// draws up to five cards and stops on 17.
+const std::initializer_list<int> FullRound{102, 202, 103, 203, 104, 105, 106, 207, 302, 303};
+
+QLabel *label(const TableWindow &window, const char *name)
+{
+    return window.findChild<QLabel *>(QLatin1String(name));
+}
+
+} // namespace
+
+class TestTableWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Moves the pointer as the window system would, so that moves over
+    // labels and disabled buttons reach the table the way they do on screen.
+    static void pointAt(TableWindow &window, QWidget *target, QPoint pos = {})
+    {
+        if (pos.isNull())
+            pos = target->rect().center();
+        QTest::mouseMove(window.windowHandle(), target->mapTo(&window, pos));
+    }
+
+    static void checkButtons(TableFixture &f, bool stavka, bool draw, bool stop, bool next, bool spinner)
+    {
+        const std::array<bool, 4> expected{stavka, draw, stop, next};
+        for (int b = 0; b < 4; ++b) {
+            const ImageButton *button = f.button(static_cast<Button>(b));
+            const bool on = expected[static_cast<std::size_t>(b)];
+            QVERIFY2(button->isEnabled() == on, qPrintable(button->objectName()));
+            QCOMPARE(button->pictureIndex(), on ? ImageButton::Normal : ImageButton::Disabled);
+        }
+        QCOMPARE(f.window.spinner()->isEnabled(), spinner);
+    }
+
+    static void click(TableFixture &f, Button which) { QTest::mouseClick(f.button(which), Qt::LeftButton); }
+
+    static void placeBet(TableFixture &f, int stake)
+    {
+        for (int i = 0; i < stake; ++i)
+            QTest::mouseClick(f.window.spinner()->upButton(), Qt::LeftButton);
+        click(f, Button::Stavka);
+    }
+
+    static void showWindow(TableWindow &window)
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+private slots:
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("Label1") << "Label1" << QRect(16, 24, 273, 41) << true;
+        QTest::newRow("Label5") << "Label5" << QRect(504, 24, 233, 33) << true;
+        QTest::newRow("Label4") << "Label4" << QRect(728, 24, 49, 33) << true;
+        for (int i = 0; i < 5; ++i) {
+            const QString banker = QStringLiteral("Picture2_%1").arg(i);
+            const QString player = QStringLiteral("Picture3_%1").arg(i);
+            QTest::newRow(qPrintable(banker)) << banker << QRect(16 + 120 * i, 64, 104, 158) << false;
+            QTest::newRow(qPrintable(player)) << player << QRect(16 + 120 * i, 368, 104, 158) << false;
+        }
+        QTest::newRow("Picture1") << "Picture1" << QRect(672, 64, 101, 157) << true;
+        QTest::newRow("Picture4") << "Picture4" << QRect(664, 72, 100, 154) << false;
+        QTest::newRow("Label9") << "Label9" << QRect(624, 240, 105, 33) << true;
+        QTest::newRow("Label8") << "Label8" << QRect(728, 240, 49, 33) << true;
+        QTest::newRow("Label11") << "Label11" << QRect(552, 272, 177, 33) << true;
+        QTest::newRow("Label12") << "Label12" << QRect(728, 272, 49, 33) << true;
+        QTest::newRow("Label13") << "Label13" << QRect(360, 320, 105, 33) << true;
+        QTest::newRow("Label14") << "Label14" << QRect(472, 320, 33, 33) << true;
+        QTest::newRow("UpDown1") << "UpDown1" << QRect(512, 320, 17, 33) << true;
+        QTest::newRow("CmdStavka") << "CmdStavka" << QRect(544, 320, 233, 33) << false;
+        QTest::newRow("Label2") << "Label2" << QRect(16, 328, 217, 41) << true;
+        QTest::newRow("CmdDraw") << "CmdDraw" << QRect(664, 384, 113, 33) << false;
+        QTest::newRow("CmdStop") << "CmdStop" << QRect(664, 440, 113, 33) << false;
+        QTest::newRow("CmdNext") << "CmdNext" << QRect(664, 496, 113, 33) << false;
+    }
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, shown);
+        TableFixture f;
+        const auto *widget = f.window.findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+        QCOMPARE(!widget->isHidden(), shown);
+    }
+
+    void windowFrame()
+    {
+        TableFixture f;
+        QCOMPARE(f.window.objectName(), QStringLiteral("Form1"));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("21"));
+        QVERIFY(!(f.window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(f.window.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(f.window.centralWidget()->size(), QSize(794, 548));
+        QCOMPARE(f.window.centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 0));
+        showWindow(f.window);
+        QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
+        QVERIFY(label(f.window, "Label6")->isHidden());
+        QVERIFY(label(f.window, "Label6")->text().isEmpty());
+        QCOMPARE(f.window.flightTimer(Side::Player)->objectName(), QStringLiteral("TmrMovePlayer"));
+        QCOMPARE(f.window.flightTimer(Side::Banker)->objectName(), QStringLiteral("TmrMoveComputer"));
+
+        // The flying card stays above whatever it passes over.
+        QWidget *table = f.window.centralWidget();
+        f.window.showButtons();
+        for (const char *name : {"CmdDraw", "Label12", "UpDown1"}) {
+            const auto *under = table->findChild<QWidget *>(QLatin1String(name));
+            f.window.flyingCard()->move(under->geometry().topLeft());
+            f.window.flyingCard()->show();
+            QCOMPARE(table->childAt(under->geometry().topLeft() + QPoint(2, 2)), f.window.flyingCard());
+        }
+    }
+
+    void menus_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<bool>("checkable");
+        const QString game = QStringLiteral("ewr"), about = QStringLiteral("wqe");
+        QTest::newRow("NewGame") << game << "NewGame" << "Нова гра" << QKeySequence(Qt::Key_F2) << false;
+        QTest::newRow("opening") << game << "opening" << "Завантажити" << QKeySequence(Qt::Key_F3) << false;
+        QTest::newRow("saving") << game << "saving" << "Зберегти" << QKeySequence(Qt::Key_F4) << false;
+        QTest::newRow("music") << game << "music" << "Музика" << QKeySequence(Qt::CTRL | Qt::Key_M) << true;
+        QTest::newRow("sounds") << game << "sounds" << "Звуки" << QKeySequence(Qt::CTRL | Qt::Key_S) << true;
+        QTest::newRow("anime") << game << "anime" << "Анімація" << QKeySequence(Qt::CTRL | Qt::Key_A) << true;
+        QTest::newRow("records") << game << "records" << "Рекорди" << QKeySequence(Qt::Key_F5) << false;
+        QTest::newRow("pause") << game << "pause" << "Пауза" << QKeySequence(Qt::Key_F6) << false;
+        QTest::newRow("wert") << game << "wert" << "Вихід" << QKeySequence(Qt::Key_F12) << false;
+        QTest::newRow("rules") << about << "rules" << "Правила" << QKeySequence(Qt::Key_F1) << false;
+        QTest::newRow("about") << about << "about" << "Розробники" << QKeySequence(Qt::CTRL | Qt::Key_I) << false;
+    }
+    void menus()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(bool, checkable);
+        TableFixture f;
+        const auto *owner = f.window.findChild<QMenu *>(menu);
+        QVERIFY(owner);
+        QCOMPARE(owner->title(), menu == QLatin1String("ewr") ? QStringLiteral("Гра") : QStringLiteral("Про гру"));
+        QAction *item = f.window.menuAction(name);
+        QVERIFY(item);
+        QVERIFY(owner->actions().contains(item));
+        QCOMPARE(item->text(), caption);
+        QCOMPARE(item->shortcut(), shortcut);
+        QCOMPARE(item->isCheckable(), checkable);
+        QVERIFY(item->isEnabled());
+        QVERIFY(!item->isChecked());
+    }
+
+    void focusOrder()
+    {
+        TableFixture f;
+        f.window.showButtons();
+        for (int b = 0; b < 4; ++b)
+            f.window.setButtonEnabled(static_cast<Button>(b), true);
+        showWindow(f.window);
+        QApplication::setActiveWindow(&f.window);
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.button(Button::Draw)->setFocus(Qt::TabFocusReason);
+        for (const char *next : {"CmdStop", "UpDown1", "CmdStavka", "CmdNext", "CmdDraw"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+        }
+    }
+
+    // The availability of the buttons and the spinner through one round,
+    // every step a real click; the painting alongside.
+    void roundDrivenByClicks()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        f.game.New_Game();
+        QVERIFY(label(f.window, "Label8")->text().isEmpty()); // the pot was never set
+        f.dealRound(FullRound);
+        checkButtons(f, true, false, false, false, true);
+        QVERIFY(!f.button(Button::Stavka)->isHidden());
+
+        placeBet(f, 3);
+        QCOMPARE(label(f.window, "Label14")->text(), QStringLiteral("3"));
+        QCOMPARE(label(f.window, "Label8")->text(), QStringLiteral("6"));
+        QCOMPARE(label(f.window, "Label12")->text(), QStringLiteral("97"));
+        QCOMPARE(label(f.window, "Label4")->text(), QStringLiteral("97"));
+        checkButtons(f, false, true, true, false, false);
+        // The banker's first card lies face down during the player's turn.
+        QCOMPARE(f.window.slot(Side::Banker, 0)->pixmap().cacheKey(), f.window.backPicture().cacheKey());
+        QCOMPARE(f.window.slot(Side::Banker, 1)->pixmap().cacheKey(), f.window.facePicture(203).cacheKey());
+        QCOMPARE(f.window.slot(Side::Player, 0)->pixmap().cacheKey(), f.window.facePicture(102).cacheKey());
+
+        for (int card = 3; card <= 5; ++card) {
+            QVERIFY(f.button(Button::Draw)->isEnabled());
+            click(f, Button::Draw);
+            f.fly();
+            QCOMPARE(f.window.slot(Side::Player, card - 1)->pixmap().cacheKey(),
+                     f.window.facePicture(100 + card + 1).cacheKey());
+        }
+        checkButtons(f, false, false, true, false, false);
+
+        click(f, Button::Stop);
+        checkButtons(f, false, false, false, true, false);
+        // Next while the banker's card flies changes nothing.
+        click(f, Button::Next);
+        QCOMPARE(f.state.Phase, QStringLiteral("Finish"));
+        // The result lines wait for the settlement, landing after landing.
+        while (f.flying()) {
+            QVERIFY(label(f.window, "Label6")->isHidden());
+            QVERIFY(label(f.window, "Label7")->isHidden());
+            f.window.TmrMoveComputer_Timer();
+        }
+        QCOMPARE(f.state.BankerCount, std::int16_t{5});
+        QVERIFY(!label(f.window, "Label6")->isHidden());
+        QCOMPARE(label(f.window, "Label6")->text(), QStringLiteral("Переміг Гравець"));
+        QCOMPARE(label(f.window, "Label7")->text(), QStringLiteral("Очок у Гравця -  20. Очок у Банківника -  17"));
+        QCOMPARE(f.state.PointsText, label(f.window, "Label7")->text());
+        const QLabel *points = label(f.window, "Label7");
+        QVERIFY(points->width() >= points->fontMetrics().horizontalAdvance(points->text()));
+        QCOMPARE(points->pos(), QPoint(16, 280));
+        QCOMPARE(f.window.slot(Side::Banker, 0)->pixmap().cacheKey(), f.window.facePicture(202).cacheKey());
+        QCOMPARE(label(f.window, "Label12")->text(), QStringLiteral("103"));
+        QCOMPARE(label(f.window, "Label8")->text(), QStringLiteral("0"));
+        checkButtons(f, false, false, false, true, false);
+
+        click(f, Button::Next);
+        checkButtons(f, true, false, false, false, true);
+        QCOMPARE(f.state.Phase, QStringLiteral("Stavka"));
+        QVERIFY(label(f.window, "Label6")->isHidden());
+    }
+
+    void flightTicks_data()
+    {
+        using Row = std::array<int, 6>;
+        QTest::addColumn<bool>("animate");
+        QTest::addColumn<Row>("player");
+        QTest::addColumn<Row>("banker");
+        QTest::newRow("animated") << true << Row{0, 48, 48, 48, 48, 48} << Row{0, 76, 62, 48, 35, 21};
+        QTest::newRow("no animation") << false << Row{0, 1, 1, 1, 1, 1} << Row{0, 1, 1, 1, 1, 1};
+    }
+    void flightTicks()
+    {
+        using Row = std::array<int, 6>;
+        QFETCH(bool, animate);
+        QFETCH(Row, player);
+        QFETCH(Row, banker);
+        TableFixture f;
+        f.vars.AnimationOn = animate;
+        showWindow(f.window);
+        f.game.New_Game();
+        f.fly();
+
+        f.state.DeckPos = 1;
+        int k = 1;
+        for (int c : FullRound)
+            f.state.Deck[k++] = static_cast<std::int16_t>(c);
+        f.state.Phase = QStringLiteral("Stavka");
+        f.game.NextGame();
+        TableFixture::Ticks ticks = f.fly();
+        placeBet(f, 1);
+        for (int card = 3; card <= 5; ++card) {
+            click(f, Button::Draw);
+            ticks.player[static_cast<std::size_t>(card)] = f.fly().player[static_cast<std::size_t>(card)];
+        }
+        click(f, Button::Stop);
+        const TableFixture::Ticks banker3to5 = f.fly();
+        for (std::size_t c = 3; c <= 5; ++c)
+            ticks.banker[c] = banker3to5.banker[c];
+
+        QCOMPARE(ticks.player, player);
+        QCOMPARE(ticks.banker, banker);
+        // Every card landed and shows in its slot; nothing flies any more.
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(!f.window.slot(Side::Player, i)->isHidden());
+            QVERIFY(!f.window.slot(Side::Banker, i)->isHidden());
+        }
+        QVERIFY(f.window.flyingCard()->isHidden());
+        QVERIFY(!f.flying());
+    }
+
+    void flyingCardFollowsTheFlight()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        f.game.New_Game();
+        f.window.TmrMovePlayer_Timer();
+        QVERIFY(!f.window.flyingCard()->isHidden());
+        QCOMPARE(f.window.flyingCard()->pos(), QPoint((10080 - 205) / 15, (960 + 95) / 15));
+        QCOMPARE(f.window.flyingCard()->pixmap().cacheKey(), f.window.backPicture().cacheKey());
+        // A new game under a flight stops it before dealing afresh.
+        f.window.menuAction(QStringLiteral("NewGame"))->trigger();
+        QCOMPARE(f.state.PlayerCount, std::int16_t{1});
+        QCOMPARE(f.state.FlyLeft, std::int16_t{10080});
+        QVERIFY(f.window.flyingCard()->isHidden());
+        QVERIFY(!f.window.flightTimer(Side::Banker)->isActive());
+        f.fly();
+        QCOMPARE(f.state.PlayerCount, std::int16_t{2});
+        QCOMPARE(f.state.BankerCount, std::int16_t{2});
+    }
+
+    void hover_data()
+    {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("picture");
+        const QString table = QStringLiteral("table");
+        QTest::newRow("onto an enabled button") << QStringList{"CmdStavka"} << "CmdStavka" << 1;
+        QTest::newRow("then onto a label") << QStringList{"CmdStavka", "Label13"} << "CmdStavka" << 1;
+        QTest::newRow("then onto the spinner") << QStringList{"CmdStavka", "UpDown1"} << "CmdStavka" << 1;
+        QTest::newRow("then onto a disabled button") << QStringList{"CmdStavka", "CmdNext"} << "CmdStavka" << 1;
+        QTest::newRow("then onto the bare table") << QStringList{"CmdStavka", "Label13", table} << "CmdStavka" << 0;
+        QTest::newRow("over a disabled button") << QStringList{"CmdDraw"} << "CmdDraw" << 2;
+        QTest::newRow("disabled, then the table") << QStringList{"CmdDraw", table} << "CmdDraw" << 2;
+    }
+    void hover()
+    {
+        QFETCH(QStringList, path);
+        QFETCH(QString, button);
+        QFETCH(int, picture);
+        TableFixture f;
+        showWindow(f.window);
+        f.game.New_Game();
+        f.fly();
+        QWidget *table = f.window.centralWidget();
+        pointAt(f.window, table, QPoint(400, 200));
+        for (const QString &name : path) {
+            if (name == QLatin1String("table"))
+                pointAt(f.window, table, QPoint(400, 200));
+            else
+                pointAt(f.window, table->findChild<QWidget *>(name));
+        }
+        QCOMPARE(f.window.findChild<ImageButton *>(button)->pictureIndex(), picture);
+    }
+
+    void hoveredButtonDisabledByItsClick()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        f.game.New_Game();
+        f.fly();
+        QTest::mouseClick(f.window.spinner()->upButton(), Qt::LeftButton);
+        ImageButton *stavka = f.button(Button::Stavka);
+        pointAt(f.window, stavka);
+        QCOMPARE(stavka->pictureIndex(), ImageButton::Hover);
+        const qint64 hoverKey = stavka->picture().cacheKey();
+        click(f, Button::Stavka);
+        QCOMPARE(stavka->pictureIndex(), ImageButton::Disabled);
+        QVERIFY(stavka->picture().cacheKey() != hoverKey);
+        // Draw came on under no pointer: its normal plate.
+        QCOMPARE(f.button(Button::Draw)->pictureIndex(), ImageButton::Normal);
+    }
+
+    void damagedCardCodeLeavesSlotEmpty()
+    {
+        TableFixture f;
+        f.state.Phase = QStringLiteral("Game");
+        f.state.PlayerCount = 2;
+        f.state.PlayerHand[1] = 150;
+        f.state.PlayerHand[2] = 105;
+        f.window.showSlotBack(Side::Player, 0);
+        f.window.redraw();
+        QVERIFY(f.window.slot(Side::Player, 0)->isHidden());
+        QVERIFY(!f.window.slot(Side::Player, 1)->isHidden());
+        QCOMPARE(f.window.slot(Side::Player, 1)->pixmap().cacheKey(), f.window.facePicture(105).cacheKey());
+    }
+
+    void pause_data()
+    {
+        QTest::addColumn<bool>("musicOn");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("music on") << true << QStringList{"stopMusic", "resumeMusic"};
+        QTest::newRow("music off") << false << QStringList{"stopMusic"};
+    }
+    void pause()
+    {
+        QFETCH(bool, musicOn);
+        QFETCH(QStringList, calls);
+        TableFixture f;
+        f.vars.MusicOn = musicOn;
+        f.state.MsgAnswer = 0;
+        f.window.menuAction(QStringLiteral("pause"))->trigger();
+        QCOMPARE(f.sounds.calls, calls);
+        QCOMPARE(f.window.boxes.size(), 1);
+        QCOMPARE(f.window.boxes[0].text, QStringLiteral("Пауза... Для продовження натисніть на кнопку..."));
+        QCOMPARE(f.window.boxes[0].title, QStringLiteral("Пауза!"));
+        QCOMPARE(f.state.MsgAnswer, std::int16_t{1});
+    }
+
+    void toggles_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("music") << "music" << QStringList{"stopMusic", "resumeMusic"};
+        QTest::newRow("sounds") << "sounds" << QStringList{};
+        QTest::newRow("anime") << "anime" << QStringList{};
+    }
+    void toggles()
+    {
+        QFETCH(QString, item);
+        QFETCH(QStringList, calls);
+        TableFixture f;
+        bool &flag = item == QLatin1String("music") ? f.vars.MusicOn
+            : item == QLatin1String("sounds")       ? f.vars.SoundsOn
+                                                    : f.vars.AnimationOn;
+        QAction *action = f.window.menuAction(item);
+        action->setChecked(true);
+        action->trigger();
+        QVERIFY(!flag);
+        QVERIFY(!action->isChecked());
+        action->trigger();
+        QVERIFY(flag);
+        QVERIFY(action->isChecked());
+        QCOMPARE(f.sounds.calls, calls);
+    }
+
+    void spinnerStaysInRange()
+    {
+        TableFixture f;
+        UpDown *spinner = f.window.spinner();
+        QCOMPARE(spinner->value(), 0);
+        QTest::mouseClick(spinner->downButton(), Qt::LeftButton);
+        QCOMPARE(spinner->value(), 0);
+        for (int i = 0; i < 12; ++i)
+            QTest::mouseClick(spinner->upButton(), Qt::LeftButton);
+        QCOMPARE(spinner->value(), 10);
+        QCOMPARE(label(f.window, "Label14")->text(), QStringLiteral("10"));
+    }
+};
+
+QTEST_MAIN(TestTableWindow)
+#include "test_tablewindow.moc"

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Starts the real game on a virtual X screen, plays one round with the mouse
+# and writes PNGs of the table: after start-up, during the player's turn and
+# after the round is settled. Then leaves with F12, as a player would.
+#   tools/screenshot.sh [output folder]   (default: build/screenshots)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=$(realpath -m "${1:-$root/build/screenshots}")
+
+# Run ourselves again inside a private virtual screen.
+if [ -z "${TWENTYONE_SCREENSHOT_SCREEN:-}" ]; then
+  for tool in xvfb-run xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "missing: $tool (apt-get install xvfb xdotool imagemagick)" >&2; exit 1; }
+  done
+  "$root/tools/build.sh" >/dev/null
+  exec env TWENTYONE_SCREENSHOT_SCREEN=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
+fi
+
+mkdir -p "$out"
+"$root/build/bin/twentyone" &
+game=$!
+trap 'kill "$game" 2>/dev/null || true' EXIT
+
+window=$(xdotool search --sync --onlyvisible --name '^21$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$window")"   # X, Y, WIDTH, HEIGHT
+table_top=$((Y + HEIGHT - 548))                          # the table lies below the menu bar
+
+# A click at table pixel (x, y).
+click() {
+  xdotool mousemove $((X + $1)) $((table_top + $2)) click 1
+  sleep 0.3
+}
+shot() {
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1.png"
+  echo "wrote $out/$1.png"
+}
+
+sleep 2                        # the opening deal lands
+shot 1-start-up
+click 520 326; click 520 326   # stake 2 with the up arrow
+click 660 336                  # Зробити ставку
+click 720 400                  # Тягнути: one more card
+sleep 1
+xdotool mousemove $((X + 720)) $((table_top + 400))   # the pointer rests on Тягнути
+sleep 0.3
+shot 2-player-turn
+click 720 456                  # Досить: the banker plays
+sleep 3
+xdotool mousemove $((X + 400)) $((table_top + 200))   # over the bare table
+sleep 0.3
+shot 3-round-settled
+
+xdotool key F12                # Вихід
+for _ in $(seq 50); do
+  kill -0 "$game" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$game" 2>/dev/null; then
+  echo "the game did not exit on F12" >&2
+  exit 1
+fi
+wait "$game" || true
+trap - EXIT
+echo "the game exited on F12"
