@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of the file readers for SECONDS seconds each
 # (default 60) and prints the inputs tried and the time taken per target.
-# Builds them with clang into build-fuzz/ first; crashes land there too.
+# --ctest runs them as CI does instead: a fixed number of inputs each
+# (`ctest -L fuzz`). Builds only the fuzz targets and the libraries they
+# need, with clang, into build-fuzz/; crashes land there too.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-60}
 dir="$root/build-fuzz"
+"$root/tools/install-deps.sh"
 [ -f "$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$dir" -G Ninja \
   -DCMAKE_CXX_COMPILER=clang++-14 -DTWENTYONE_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
 cmake --build "$dir" --target twentyone_fuzz
+if [ "${1:-}" = "--ctest" ]; then
+  cd "$dir"
+  exec ctest -L fuzz --output-on-failure
+fi
+seconds=${1:-60}
 "$dir/fuzz/fuzz_seeds" "$dir/fuzz/corpus" >/dev/null
 
 status=0
