@@ -53,11 +53,12 @@ QByteArray fixedwidth::fittedNumber(qint64 value, int width)
         const QByteArray digits = QByteArray::number(value);
         if (digits.size() <= width)
             return digits;
-        return QByteArray::number(allNines(width));
+        // Very wide fields saturate below their width: padded, or the next field would shift.
+        return text(QByteArray::number(allNines(width)), width);
     }
     if (width < 2)
         return number(0, width);
-    return QByteArray::number(-allNines(width - 1));
+    return text(QByteArray::number(-allNines(width - 1)), width);
 }
 
 QByteArray fixedwidth::flag(bool value)

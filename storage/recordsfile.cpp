@@ -20,6 +20,31 @@ QString shown(const QString &path)
 
 } // namespace
 
+void recordsfile::parseTable(GameState &state, QByteArrayView table)
+{
+    // Rows past the end of a short file read as an empty name scoring 0.
+    const QByteArray rows = fixedwidth::text(table, TableBytes);
+    for (int n = 1; n <= Rows; ++n) {
+        const QByteArrayView row = QByteArrayView(rows).sliced((n - 1) * RowBytes, RowBytes);
+        state.RecordNames[n] = cp1251::decode(fixedwidth::stripped(row.first(NameBytes)));
+        const double score = fixedwidth::readNumber(row.sliced(NameBytes, ScoreBytes));
+        state.RecordScores[n] = static_cast<std::int16_t>(std::clamp<double>(
+            score, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+        state.RecordRow = row.toByteArray();
+    }
+}
+
+QByteArray recordsfile::encodeTable(const GameState &state)
+{
+    QByteArray table;
+    table.reserve(TableBytes);
+    for (int n = 1; n <= Rows; ++n) {
+        table += fixedwidth::text(cp1251::encode(state.RecordNames[n]), NameBytes);
+        table += fixedwidth::fittedNumber(state.RecordScores[n], ScoreBytes);
+    }
+    return table;
+}
+
 recordsfile::Error recordsfile::ReadRecordsTable(GameState &state, const QString &path)
 {
     QByteArray table;
@@ -36,27 +61,13 @@ recordsfile::Error recordsfile::ReadRecordsTable(GameState &state, const QString
             .arg(shown(path));
     }
 
-    // Rows past the end of a short file read as an empty name scoring 0.
-    table = fixedwidth::text(table, TableBytes);
-    for (int n = 1; n <= Rows; ++n) {
-        const QByteArrayView row = QByteArrayView(table).sliced((n - 1) * RowBytes, RowBytes);
-        state.RecordNames[n] = cp1251::decode(fixedwidth::stripped(row.first(NameBytes)));
-        const double score = fixedwidth::readNumber(row.sliced(NameBytes, ScoreBytes));
-        state.RecordScores[n] = static_cast<std::int16_t>(std::clamp<double>(
-            score, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
-        state.RecordRow = row.toByteArray();
-    }
+    parseTable(state, table);
     return {};
 }
 
 recordsfile::Error recordsfile::WriteRecordsTable(GameState &state, const QString &path)
 {
-    QByteArray table;
-    table.reserve(TableBytes);
-    for (int n = 1; n <= Rows; ++n) {
-        table += fixedwidth::text(cp1251::encode(state.RecordNames[n]), NameBytes);
-        table += fixedwidth::fittedNumber(state.RecordScores[n], ScoreBytes);
-    }
+    const QByteArray table = encodeTable(state);
     state.RecordRow = table.right(RowBytes);
 
     const QString unchanged = QStringLiteral(" Попередня таблиця рекордів лишилася без змін.");

@@ -2,6 +2,8 @@
 
 #include "../game/gamestate.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The records file: ten rows of 25 bytes, a 20-byte Windows-1251 name and a
@@ -15,6 +17,14 @@ constexpr int ScoreBytes = 5;
 
 // Empty on success, else a message for the player in Ukrainian.
 using Error = QString;
+
+// The rows of a table as read from the file's first bytes: fills
+// RecordNames and RecordScores; rows past the end of `table` read as empty
+// names scoring 0. The file readers below are built on these two.
+void parseTable(GameState &state, QByteArrayView table);
+
+// Rows 1..10 as the file holds them, 250 bytes.
+QByteArray encodeTable(const GameState &state);
 
 // Fills RecordNames and RecordScores. A missing file reads as ten empty
 // rows scoring 0, and so do rows past the end of a short file.

@@ -3,7 +3,29 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+namespace {
+
+// A writer killed between the link and the rename of its new copy leaves
+// that copy beside the file under a random six-letter suffix. Nothing else
+// makes such names, so each successful write clears them away.
+void removeStaleCopies(const QString &path)
+{
+    const QFileInfo info(path);
+    const QRegularExpression stale(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    QDir folder = info.absoluteDir();
+    const QStringList candidates = folder.entryList({info.fileName() + QStringLiteral(".??????")},
+                                                    QDir::Files | QDir::Hidden);
+    for (const QString &name : candidates) {
+        if (stale.match(name).hasMatch())
+            folder.remove(name);
+    }
+}
+
+} // namespace
 
 rowfile::ReadStatus rowfile::readHead(const QString &path, qsizetype maxBytes, QByteArray &head)
 {
@@ -73,5 +95,8 @@ rowfile::WriteStatus rowfile::replaceHead(const QString &path, const QByteArray 
         }
     }
     old.close();
-    return out.commit() ? WriteStatus::Ok : WriteStatus::Unwritable;
+    if (!out.commit())
+        return WriteStatus::Unwritable;
+    removeStaleCopies(path);
+    return WriteStatus::Ok;
 }

@@ -1,0 +1,155 @@
+// A writer killed with SIGKILL at random moments never leaves a torn,
+// missing or shortened data file: each file holds one whole version or the
+// other, with the bytes after its rows untouched.
+#include "gamepaths.h"
+#include "recordsfile.h"
+#include "savegame.h"
+#include "twogames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Everything in the folder of `path`.
+QStringList entries(const QString &path)
+{
+    return QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+} // namespace
+
+class TestCrashSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedWriterLeavesWholeFiles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString savePath = gamePath(dir.path(), gamefiles::SavedGame);
+        const QString recordsPath = gamePath(dir.path(), gamefiles::Records);
+
+        // What each version looks like on disk, tails included.
+        const QByteArray saveTail("\nbytes after the saved row\x01\xff", 28);
+        const QByteArray recordsTail("tail after ten rows");
+        QByteArray saves[2];
+        QByteArray tables[2];
+        for (int which = 0; which < 2; ++which) {
+            GameState state;
+            Vars vars;
+            twogames::game(which, state, vars);
+            saves[which] = savegame::encode(state, vars) + saveTail;
+            twogames::records(which, state);
+            tables[which] = recordsfile::encodeTable(state) + recordsTail;
+        }
+        QCOMPARE(saves[0].size(), 323 + saveTail.size());
+        QCOMPARE(tables[0].size(), 250 + recordsTail.size());
+        QVERIFY(saves[0] != saves[1]);
+        QVERIFY(tables[0] != tables[1]);
+        put(savePath, saves[0]);
+        put(recordsPath, tables[0]);
+
+        constexpr int Kills = 200;
+        std::mt19937 random(2107);
+        int seen[2][2] = {}; // [file][version]
+        for (int kill = 0; kill < Kills; ++kill) {
+            QProcess writer;
+            writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            writer.start(QStringLiteral(CRASHWRITER), {dir.path()});
+            QVERIFY2(writer.waitForStarted(10000), qPrintable(writer.errorString()));
+            QVERIFY2(writer.waitForReadyRead(30000), "the writer never got going");
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+            QCOMPARE(writer.state(), QProcess::Running); // still writing: it did not fail
+            writer.kill();
+            QVERIFY(writer.waitForFinished(10000));
+            QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+            const QByteArray save = contents(savePath);
+            const QByteArray table = contents(recordsPath);
+            const int saveVersion = save == saves[0] ? 0 : save == saves[1] ? 1 : -1;
+            const int tableVersion = table == tables[0] ? 0 : table == tables[1] ? 1 : -1;
+            QVERIFY2(saveVersion >= 0, qPrintable(QStringLiteral("kill %1: saved game holds %2 bytes: %3")
+                                                      .arg(kill).arg(save.size()).arg(QString::fromLatin1(save.toHex()))));
+            QVERIFY2(tableVersion >= 0, qPrintable(QStringLiteral("kill %1: records hold %2 bytes: %3")
+                                                       .arg(kill).arg(table.size()).arg(QString::fromLatin1(table.toHex()))));
+            ++seen[0][saveVersion];
+            ++seen[1][tableVersion];
+
+            // At most the copy of the write just killed lies beside a file:
+            // each write that completes clears such copies away.
+            for (const QString &path : {savePath, recordsPath})
+                QVERIFY(entries(path).size() <= 2);
+        }
+
+        // The kills landed between writes of both versions.
+        QVERIFY(seen[0][0] > 0 && seen[0][1] > 0);
+        QVERIFY(seen[1][0] > 0 && seen[1][1] > 0);
+
+        // One more write of each file leaves nothing but the file.
+        GameState state;
+        Vars vars;
+        twogames::game(1, state, vars);
+        QCOMPARE(savegame::write(savePath, savegame::encode(state, vars)), QString());
+        twogames::records(1, state);
+        QCOMPARE(recordsfile::WriteRecordsTable(state, recordsPath), QString());
+        QCOMPARE(contents(savePath), saves[1]);
+        QCOMPARE(contents(recordsPath), tables[1]);
+        for (const QString &path : {savePath, recordsPath})
+            QCOMPARE(entries(path), QStringList{QStringLiteral("table.dat")});
+    }
+
+    // What a writer killed between linking and renaming its copy leaves
+    // behind (as the test above found): the next save clears it, and
+    // nothing else in the folder.
+    void nextWriteSweepsStaleCopies()
+    {
+        QTemporaryDir dir;
+        const QString savePath = gamePath(dir.path(), gamefiles::SavedGame);
+        const QString recordsPath = gamePath(dir.path(), gamefiles::Records);
+        const QStringList stale = {QStringLiteral("table.dat.WVITCp"), QStringLiteral("table.dat.pzHLjL")};
+        const QStringList kept = {QStringLiteral("table.dat"), QStringLiteral("table.dat.bak"),
+                                  QStringLiteral("table.dat.WVITCpX"), QStringLiteral("other.dat.IxnTEz")};
+        for (const QString &path : {savePath, recordsPath}) {
+            for (const QString &name : stale + kept)
+                put(QFileInfo(path).dir().filePath(name), "x");
+        }
+
+        GameState state;
+        Vars vars;
+        twogames::game(0, state, vars);
+        QCOMPARE(savegame::write(savePath, savegame::encode(state, vars)), QString());
+        twogames::records(0, state);
+        QCOMPARE(recordsfile::WriteRecordsTable(state, recordsPath), QString());
+
+        QStringList expected = kept;
+        expected.sort();
+        for (const QString &path : {savePath, recordsPath})
+            QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCrashSafety)
+#include "test_crashsafety.moc"
