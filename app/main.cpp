@@ -1,5 +1,5 @@
 #include "application.h"
-#include "soundsystem.h"
+#include "qtsoundsystem.h"
 
 #include <QApplication>
 
@@ -10,8 +10,9 @@ int main(int argc, char *argv[])
     QApplication qtApp(argc, argv);
     // Only the shutdown ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Silent until the sound library joins.
-    const auto sounds = [](Vars &, const QString &) { return std::make_unique<SilentSoundSystem>(); };
+    const auto sounds = [](Vars &vars, const QString &baseDir) {
+        return std::make_unique<QtSoundSystem>(vars, baseDir);
+    };
     Application app(QCoreApplication::applicationDirPath(), sounds);
     app.start();
     app.show();

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation2 xvfb xauth x11-utils imagemagick
-  lame sox
+  lame sox xdotool
 )
 
 missing=()
