@@ -1,0 +1,179 @@
+#include "card.h"
+#include "game.h"
+#include "gamestate.h"
+#include "imagebutton.h"
+#include "random.h"
+#include "soundsystem.h"
+#include "tablewindow.h"
+#include "updown.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+using Side = TableView::Side;
+using Button = TableView::Button;
+
+// The real window whose boxes answer at random, as a restless player would.
+class RandomWindow final : public TableWindow
+{
+public:
+    RandomWindow(GameState &state, Vars &vars, SoundSystem &sounds, std::mt19937 &random)
+        : TableWindow(state, vars, sounds), m_random(random)
+    {
+    }
+
+    int messageBox(const QString &, const QString &, Buttons buttons) override
+    {
+        if (buttons == Buttons::Ok)
+            return AnswerOk;
+        return std::uniform_int_distribution(0, 9)(m_random) == 0 ? AnswerNo : AnswerYes;
+    }
+
+    QString inputBox(const QString &, const QString &) override
+    {
+        static const QString names[] = {
+            QString(), QStringLiteral("Олеся"), QStringLiteral("   "), QStringLiteral("Ґаврило Їжакевич-Щербатюк-Єрмоленко"),
+            QStringLiteral("✓ emoji 🂡"), QString(300, QLatin1Char('x')), QStringLiteral("tab\tnul") + QChar(0)};
+        return names[std::uniform_int_distribution(0, 6)(m_random)];
+    }
+
+private:
+    std::mt19937 &m_random;
+};
+
+} // namespace
+
+// Random clicks, pointer moves, menu commands and flight ticks sent to the
+// real table window, with the game's invariants checked after every event.
+class TestRandomPlayWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomEvents()
+    {
+        const std::uint32_t seed = qEnvironmentVariableIsSet("TWENTYONE_SEED")
+            ? static_cast<std::uint32_t>(qEnvironmentVariableIntValue("TWENTYONE_SEED"))
+            : 1;
+        const int events = qEnvironmentVariableIsSet("TWENTYONE_EVENTS") ? qEnvironmentVariableIntValue("TWENTYONE_EVENTS")
+                                                                         : 100000;
+        qInfo("seed %u, %d events (replay with TWENTYONE_SEED)", seed, events);
+
+        std::mt19937 random(seed);
+        QTemporaryDir dir;
+        GameState state;
+        Vars vars;
+        SilentSoundSystem sounds;
+        RandomWindow window(state, vars, sounds, random);
+        SeededRandom deck(seed);
+        Game game(state, vars, window, deck, dir.path());
+        window.attachGame(&game);
+        // Only the test's own ticks move a card.
+        for (Side side : {Side::Player, Side::Banker})
+            window.flightTimer(side)->setInterval(3600 * 1000);
+        vars.MusicOn = vars.SoundsOn = vars.AnimationOn = true;
+        vars.MusicTrack = 1;
+        window.show();
+        game.New_Game();
+
+        const QStringList menu = {"NewGame", "opening", "saving", "music", "sounds", "anime", "pause",
+                                  "records", "rules", "about"};
+        auto *upDown = window.findChild<UpDown *>(QStringLiteral("UpDown1"));
+        QVERIFY(upDown);
+        // Purses together: 200 until a load brings a file's own sum.
+        int total = 200;
+
+        auto check = [&](int event, const char *what) -> QString {
+            const bool staked = state.Phase == QLatin1String("Game") || game.isBankerPlaying();
+            const int money = state.PlayerMoney + state.BankerMoney;
+            if (money != (staked ? total - 2 * state.Stake : total))
+                return QStringLiteral("money %1 of %2, stake %3").arg(money).arg(total).arg(state.Stake);
+            for (auto [hand, count] : {std::pair{&state.PlayerHand, state.PlayerCount},
+                                       std::pair{&state.BankerHand, state.BankerCount}}) {
+                if (count < 0 || count > 5)
+                    return QStringLiteral("count %1").arg(count);
+                for (int i = 1; i <= 5; ++i)
+                    if ((i <= count) != card::isValid((*hand)[i]))
+                        return QStringLiteral("slot %1 holds %2 of %3").arg(i).arg((*hand)[i]).arg(count);
+            }
+            QList<int> codes(state.Deck.begin(), state.Deck.end());
+            std::sort(codes.begin(), codes.end());
+            for (int k = 0; k < 52; ++k)
+                if (codes[k] != (k / 13 + 1) * 100 + k % 13 + 1)
+                    return QStringLiteral("deck is not a permutation");
+            if (state.DeckPos < 1 || state.DeckPos > 53)
+                return QStringLiteral("DeckPos %1").arg(state.DeckPos);
+            if (window.flightTimer(Side::Player)->isActive() && window.flightTimer(Side::Banker)->isActive())
+                return QStringLiteral("two flights at once");
+            Q_UNUSED(event);
+            Q_UNUSED(what);
+            return {};
+        };
+
+        int landed = 0;
+        for (int event = 0; event < events; ++event) {
+            const int kind = std::uniform_int_distribution(0, 19)(random);
+            const char *what = "";
+            if (kind < 4) {
+                what = "click";
+                const bool gameOver = state.PlayerMoney < 1 || state.BankerMoney < 1;
+                const bool settled = !game.isBankerPlaying() && !game.isCardFlying();
+                QTest::mouseClick(window.button(static_cast<Button>(kind)), Qt::LeftButton);
+                // Another game after one is over starts from 100 each.
+                if (kind == int(Button::Next) && gameOver && settled)
+                    total = 200;
+            } else if (kind < 6) {
+                what = "spinner";
+                QTest::mouseClick(kind == 4 ? upDown->upButton() : upDown->downButton(), Qt::LeftButton);
+            } else if (kind < 8) {
+                what = "move";
+                QWidget *target = window.centralWidget();
+                if (kind == 7)
+                    target = window.button(static_cast<Button>(std::uniform_int_distribution(0, 3)(random)));
+                QTest::mouseMove(target, QPoint(std::uniform_int_distribution(0, target->width() - 1)(random),
+                                                std::uniform_int_distribution(0, target->height() - 1)(random)));
+            } else if (kind < 9) {
+                const QString item = menu[std::uniform_int_distribution(0, static_cast<int>(menu.size()) - 1)(random)];
+                what = "menu";
+                const bool loading = item == QLatin1String("opening");
+                window.menuAction(item)->trigger();
+                // A loaded file brings its own purses; a refused one changes nothing.
+                if (loading && state.Phase == QLatin1String("0"))
+                    total = state.PlayerMoney + state.BankerMoney;
+                if (item == QLatin1String("NewGame"))
+                    total = 200;
+            } else {
+                what = "tick";
+                const bool player = window.flightTimer(Side::Player)->isActive();
+                if (player)
+                    window.TmrMovePlayer_Timer();
+                else if (window.flightTimer(Side::Banker)->isActive())
+                    window.TmrMoveComputer_Timer();
+                if (!game.isCardFlying())
+                    ++landed;
+            }
+            const QString fault = check(event, what);
+            if (!fault.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4").arg(seed).arg(event).arg(what, fault)));
+        }
+
+        // Every card in the air lands.
+        for (int tick = 0; tick < 1000 && game.isCardFlying(); ++tick) {
+            window.TmrMovePlayer_Timer();
+            window.TmrMoveComputer_Timer();
+        }
+        QVERIFY2(!game.isCardFlying(), qPrintable(QStringLiteral("seed %1: a card never landed").arg(seed)));
+        QVERIFY(landed > 0);
+    }
+};
+
+QTEST_MAIN(TestRandomPlayWindow)
+#include "test_randomplay_window.moc"
