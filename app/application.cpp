@@ -12,9 +12,19 @@
 #include <utility>
 
 Application::Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent)
+    : Application(std::move(baseDir), makeSounds,
+                  [](GameState &state, Vars &vars, SoundSystem &sounds) {
+                      return std::make_unique<TableWindow>(state, vars, sounds);
+                  },
+                  parent)
+{
+}
+
+Application::Application(QString baseDir, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
+                         QObject *parent)
     : QObject(parent), m_baseDir(std::move(baseDir)), m_sounds(makeSounds(m_vars, m_baseDir))
 {
-    m_window = std::make_unique<TableWindow>(m_state, m_vars, *m_sounds);
+    m_window = makeWindow(m_state, m_vars, *m_sounds);
     m_game = std::make_unique<Game>(m_state, m_vars, *m_window, m_random, m_baseDir);
     m_window->attachGame(m_game.get());
     connect(m_window.get(), &TableWindow::exitRequested, this, &Application::Exit_Game);
@@ -29,9 +39,14 @@ Application::~Application()
 
 void Application::start()
 {
+    start(SeededRandom::seedFromTimeOfDay());
+}
+
+void Application::start(std::uint64_t seed)
+{
     m_window->resetButtonPictures();
     m_sounds->startMusic();
-    m_random = SeededRandom(SeededRandom::seedFromTimeOfDay());
+    m_random = SeededRandom(seed);
     m_window->setSavingEnabled(false);
     m_vars.MusicTrack = 1;
     m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);

@@ -24,12 +24,19 @@ public:
     // Makes the sound system over the application's settings and folder.
     using SoundFactory = std::function<std::unique_ptr<SoundSystem>(Vars &vars, const QString &baseDir)>;
 
+    // Makes the table window; tests hand in one whose boxes answer from a script.
+    using WindowFactory = std::function<std::unique_ptr<TableWindow>(GameState &, Vars &, SoundSystem &)>;
+
     // baseDir is the program's folder, where gamedata lies.
     Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent = nullptr);
+    Application(QString baseDir, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
+                QObject *parent = nullptr);
     ~Application() override;
 
     // Prepares everything and deals the first round; the table is not yet shown.
+    // The shuffles follow the time of day, or a given seed to replay a run.
     void start();
+    void start(std::uint64_t seed);
     // Shows the table window, centred on the screen.
     void show();
 

@@ -1,4 +1,9 @@
+#include "application.h"
+#include "auxwindows.h"
 #include "card.h"
+#include "developerswindow.h"
+#include "recordswindow.h"
+#include "ruleswindow.h"
 #include "game.h"
 #include "gamestate.h"
 #include "imagebutton.h"
@@ -7,7 +12,9 @@
 #include "tablewindow.h"
 #include "updown.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,11 +37,10 @@ public:
     {
     }
 
+    // Always another game: a "No" would end the run.
     int messageBox(const QString &, const QString &, Buttons buttons) override
     {
-        if (buttons == Buttons::Ok)
-            return AnswerOk;
-        return std::uniform_int_distribution(0, 9)(m_random) == 0 ? AnswerNo : AnswerYes;
+        return buttons == Buttons::Ok ? AnswerOk : AnswerYes;
     }
 
     QString inputBox(const QString &, const QString &) override
@@ -52,8 +58,9 @@ private:
 } // namespace
 
 // Random clicks, pointer moves, menu commands and flight ticks sent to the
-// real table window, with the game's invariants checked after every event.
-class TestRandomPlayWindow : public QObject
+// whole program (table, records, rules and developers windows), with the
+// game's invariants checked after every event.
+class TestRandomPlayApp : public QObject
 {
     Q_OBJECT
 
@@ -69,20 +76,19 @@ private slots:
 
         std::mt19937 random(seed);
         QTemporaryDir dir;
-        GameState state;
-        Vars vars;
-        SilentSoundSystem sounds;
-        RandomWindow window(state, vars, sounds, random);
-        SeededRandom deck(seed);
-        Game game(state, vars, window, deck, dir.path());
-        window.attachGame(&game);
+        Application app(
+            dir.path(), [](Vars &, const QString &) { return std::make_unique<SilentSoundSystem>(); },
+            [&random](GameState &state, Vars &vars, SoundSystem &sounds) {
+                return std::make_unique<RandomWindow>(state, vars, sounds, random);
+            });
+        TableWindow &window = app.window();
+        GameState &state = app.state();
+        Game &game = app.game();
         // Only the test's own ticks move a card.
         for (Side side : {Side::Player, Side::Banker})
             window.flightTimer(side)->setInterval(3600 * 1000);
-        vars.MusicOn = vars.SoundsOn = vars.AnimationOn = true;
-        vars.MusicTrack = 1;
-        window.show();
-        game.New_Game();
+        app.start(seed);
+        app.show();
 
         const QStringList menu = {"NewGame", "opening", "saving", "music", "sounds", "anime", "pause",
                                   "records", "rules", "about"};
@@ -113,16 +119,31 @@ private slots:
                 return QStringLiteral("DeckPos %1").arg(state.DeckPos);
             if (window.flightTimer(Side::Player)->isActive() && window.flightTimer(Side::Banker)->isActive())
                 return QStringLiteral("two flights at once");
+            RecordsWindow *records = app.auxWindows()->recordsWindow();
+            if (window.isVisible() == (records && records->isVisible()))
+                return QStringLiteral("table and records window both shown or both hidden");
             Q_UNUSED(event);
             Q_UNUSED(what);
             return {};
         };
 
         int landed = 0;
+        int windowsLeft = 0;
         for (int event = 0; event < events; ++event) {
             const int kind = std::uniform_int_distribution(0, 19)(random);
             const char *what = "";
-            if (kind < 4) {
+            // A window over the table takes the input: go back or close it.
+            QWidget *over = QApplication::activeModalWidget();
+            if (RecordsWindow *records = app.auxWindows()->recordsWindow(); !over && records && records->isVisible())
+                over = records;
+            if (over && kind < 9) {
+                what = "back";
+                ++windowsLeft;
+                if (kind % 2 == 0)
+                    QTest::mouseClick(over->findChild<QAbstractButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+                else
+                    over->close();
+            } else if (kind < 4) {
                 what = "click";
                 const bool gameOver = state.PlayerMoney < 1 || state.BankerMoney < 1;
                 const bool settled = !game.isBankerPlaying() && !game.isCardFlying();
@@ -152,12 +173,12 @@ private slots:
                     total = 200;
             } else {
                 what = "tick";
-                const bool player = window.flightTimer(Side::Player)->isActive();
-                if (player)
+                const bool wasFlying = game.isCardFlying();
+                if (window.flightTimer(Side::Player)->isActive())
                     window.TmrMovePlayer_Timer();
                 else if (window.flightTimer(Side::Banker)->isActive())
                     window.TmrMoveComputer_Timer();
-                if (!game.isCardFlying())
+                if (wasFlying && !game.isCardFlying())
                     ++landed;
             }
             const QString fault = check(event, what);
@@ -172,8 +193,10 @@ private slots:
         }
         QVERIFY2(!game.isCardFlying(), qPrintable(QStringLiteral("seed %1: a card never landed").arg(seed)));
         QVERIFY(landed > 0);
+        QVERIFY(windowsLeft > 0);
+        qInfo("%d landings, %d times back from a window over the table", landed, windowsLeft);
     }
 };
 
-QTEST_MAIN(TestRandomPlayWindow)
-#include "test_randomplay_window.moc"
+QTEST_MAIN(TestRandomPlayApp)
+#include "test_randomplay_app.moc"
