@@ -1,6 +1,6 @@
+#include "invariants.h"
 #include "testgame.h"
 
-#include "card.h"
 #include "scoring.h"
 
 #include <QTest>
@@ -20,27 +20,9 @@ class TestRandomPlay : public QObject
 private:
     QString broken(const TestGame &g) const
     {
-        const GameState &s = g.state;
-        const bool staked = s.Phase == QLatin1String("Game") || g.game.isBankerPlaying();
-        const int money = s.PlayerMoney + s.BankerMoney;
-        if (money != (staked ? 200 - 2 * s.Stake : 200))
-            return QStringLiteral("money %1 with stake %2 in %3").arg(money).arg(s.Stake).arg(s.Phase);
-        for (auto [hand, count] : {std::pair{&s.PlayerHand, s.PlayerCount}, std::pair{&s.BankerHand, s.BankerCount}}) {
-            if (count < 0 || count > 5)
-                return QStringLiteral("hand count %1").arg(count);
-            for (int i = 1; i <= 5; ++i)
-                if ((i <= count) != card::isValid((*hand)[i]) || (i > count && (*hand)[i] != 0))
-                    return QStringLiteral("hand slot %1 holds %2 with count %3").arg(i).arg((*hand)[i]).arg(count);
-        }
-        QList<int> deck(s.Deck.begin(), s.Deck.end());
-        std::sort(deck.begin(), deck.end());
-        for (int k = 0; k < 52; ++k)
-            if (deck[k] != (k / 13 + 1) * 100 + k % 13 + 1)
-                return QStringLiteral("deck is not a permutation");
-        if (s.DeckPos < 1 || s.DeckPos > 53)
-            return QStringLiteral("DeckPos %1").arg(s.DeckPos);
-        if (g.vars.EvaluationCount < 2 * g.vars.WinCount)
-            return QStringLiteral("%1 evaluations for %2 wins").arg(g.vars.EvaluationCount).arg(g.vars.WinCount);
+        const bool staked = g.state.Phase == QLatin1String("Game") || g.game.isBankerPlaying();
+        if (const QString fault = brokenInvariant(g.state, g.vars, staked); !fault.isEmpty())
+            return fault;
         if (g.table.playerFlying && g.table.bankerFlying)
             return QStringLiteral("two cards in the air");
         return {};
