@@ -1,7 +1,8 @@
 #include "auxwindows.h"
 
 #include "gamepaths.h"
-#include "gamestate.h"
+#include "message.h"
+#include "messagetext.h"
 #include "recordsfile.h"
 #include "recordswindow.h"
 #include "ruleswindow.h"
@@ -83,19 +84,19 @@ void AuxWindows::showRecords()
         records->show();
     }
 
-    GameState scratch;
-    const recordsfile::Error error =
-        recordsfile::ReadRecordsTable(scratch, gamePath(m_baseDir, gamefiles::Records));
-    if (error.isEmpty()) {
-        records->showTable(scratch);
+    RecordsTable table;
+    const FileStatus status = recordsfile::read(gamePath(m_baseDir, gamefiles::Records), table);
+    if (status.ok()) {
+        records->showTable(table);
         return;
     }
 
     // The records window stays up so the player is not left without any window.
     records->clearTable();
+    const MessageText words = messageText({Message::Id::RecordsUnreadable, status});
     // On the heap: a shutdown while the box is up takes it down with the window.
     QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Рекорди"), error, QMessageBox::Ok, records);
+        new QMessageBox(QMessageBox::NoIcon, words.title, words.text, QMessageBox::Ok, records);
     box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box->exec();
     delete box;

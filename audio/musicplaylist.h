@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-struct Vars;
+struct Settings;
 class MediaPlayer;
 
 // Background music: eight tracks one after another, in a loop, through one
@@ -15,7 +15,7 @@ class MusicPlaylist : public QObject
 
 public:
     // baseDir is the program's folder; the tracks lie below it.
-    MusicPlaylist(MediaPlayer &player, Vars &vars, QString baseDir, QObject *parent = nullptr);
+    MusicPlaylist(MediaPlayer &player, Settings &settings, QString baseDir, QObject *parent = nullptr);
 
     // Start-up: the file of track 1, "Open", "Play".
     void start();
@@ -41,6 +41,6 @@ public:
 
 private:
     MediaPlayer &m_player;
-    Vars &m_vars;
+    Settings &m_settings;
     QString m_baseDir;
 };

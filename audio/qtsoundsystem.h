@@ -8,7 +8,7 @@
 
 #include <memory>
 
-struct Vars;
+struct Settings;
 class EffectsPlayer;
 class MediaPlayer;
 
@@ -21,9 +21,9 @@ class QtSoundSystem final : public QObject, public SoundSystem
 
 public:
     // Plays through Qt Multimedia. baseDir is the program's folder.
-    QtSoundSystem(Vars &vars, const QString &baseDir, QObject *parent = nullptr);
+    QtSoundSystem(Settings &settings, const QString &baseDir, QObject *parent = nullptr);
     // Plays through the given players; the music player's parent becomes this.
-    QtSoundSystem(Vars &vars, const QString &baseDir, MediaPlayer *music,
+    QtSoundSystem(Settings &settings, const QString &baseDir, MediaPlayer *music,
                   std::unique_ptr<EffectsPlayer> effects, QObject *parent = nullptr);
     ~QtSoundSystem() override;
 

@@ -2,14 +2,14 @@
 
 #include <QString>
 
-struct Vars;
+struct Settings;
 class EffectsPlayer;
 
 // The short effects of clicks, deals and shuffles, switchable from the menu.
 class SoundEffects
 {
 public:
-    SoundEffects(EffectsPlayer &player, Vars &vars);
+    SoundEffects(EffectsPlayer &player, Settings &settings);
 
     // Plays the file at this full path when effects are on and the file
     // exists; returns at once. A missing file is silence.
@@ -20,5 +20,5 @@ public:
 
 private:
     EffectsPlayer &m_player;
-    Vars &m_vars;
+    Settings &m_settings;
 };

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <random>
 
-// Uniform numbers in [0, 1). The engine takes one by reference so that tests
-// can replay a game from a fixed seed.
+// Uniform numbers in [0, 1). The rules take one by reference so that a
+// game can be replayed from a fixed seed.
 class RandomSource
 {
 public:

@@ -1,63 +1,55 @@
 #include "scoring.h"
 
-#include "card.h"
+#include <cmath>
 
 namespace scoring {
 
-HandValue evaluate(const OneBased<std::int16_t, 5> &hand, int count)
+HandValue evaluate(const Hand &hand)
 {
+    int low = 0;
+    bool ace = false;
+    for (int i = 0; i < hand.count && i < Hand::MaxCards; ++i) {
+        const Card c = hand.cards[static_cast<std::size_t>(i)];
+        low += card::lowValue(c);
+        ace = ace || card::isAce(c);
+    }
+    // Only the first ace may count 11; the best total of 21 or less wins,
+    // a bust hand keeps its low sum.
+    const int high = ace ? low + 10 : low;
     HandValue v;
-    for (int i = 1; i <= count; ++i)
-        v.lowSum = static_cast<std::int16_t>(v.lowSum + card::lowValue(hand[i]));
-    for (int i = 1; i <= count; ++i) {
-        int value = card::lowValue(hand[i]);
-        if (card::isAce(hand[i]) && !v.aceHigh) {
-            value = 11;
-            v.aceHigh = true;
-        }
-        v.highSum = static_cast<std::int16_t>(v.highSum + value);
-    }
-    // A bust total first, then the best total of 21 or less overrides it.
-    for (int t = 22; t <= 55; ++t) {
-        if (t == v.lowSum || t == v.highSum) {
-            v.points = static_cast<std::int16_t>(t);
-            break;
-        }
-    }
-    for (int t = 21; t >= 1; --t) {
-        if (t == v.lowSum || t == v.highSum) {
-            v.points = static_cast<std::int16_t>(t);
-            break;
-        }
-    }
+    v.lowSum = static_cast<std::int16_t>(low);
+    v.highSum = static_cast<std::int16_t>(high);
+    v.points = static_cast<std::int16_t>(high <= 21 ? high : low);
     return v;
 }
 
-bool bankerDraws(int b, int p, int n)
+Outcome decide(int p, int b, Outcome previous)
 {
-    if (b < 15 && n < 5 && p <= 21)
-        return true;
-    return b < p && p <= 21 && n < 5;
+    Outcome w = previous;
+    if (b > 21 && p < b)
+        w = Outcome::PlayerWins;
+    if (p > 21 && b < p)
+        w = Outcome::BankerWins;
+    if (b <= 21 && p < b)
+        w = Outcome::BankerWins;
+    if (p <= 21 && b < p)
+        w = Outcome::PlayerWins;
+    if (b == p && b <= 21 && p <= 21)
+        w = Outcome::Draw;
+    if (b == 21)
+        w = p != 21 ? Outcome::BankerWins : Outcome::Draw;
+    if (b != 21 && p == 21)
+        w = Outcome::PlayerWins;
+    return w;
 }
 
-QString winner(int p, int b, const QString &previous)
+std::int32_t recordScore(int winCount, int evaluationCount)
 {
-    QString w = previous;
-    if (b > 21 && p < b)
-        w = QStringLiteral("Player");
-    if (p > 21 && b < p)
-        w = QStringLiteral("Computer");
-    if (b <= 21 && p < b)
-        w = QStringLiteral("Computer");
-    if (p <= 21 && b < p)
-        w = QStringLiteral("Player");
-    if (b == p && b <= 21 && p <= 21)
-        w = QStringLiteral("Nobody");
-    if (b == 21)
-        w = p != 21 ? QStringLiteral("Computer") : QStringLiteral("Nobody");
-    if (b != 21 && p == 21)
-        w = QStringLiteral("Player");
-    return w;
+    if (evaluationCount == 0)
+        return 0;
+    const double evaluations = evaluationCount;
+    return static_cast<std::int32_t>(
+        std::floor(static_cast<double>(std::int64_t{winCount} * 50000) / (evaluations * evaluations)));
 }
 
 } // namespace scoring
