@@ -49,15 +49,6 @@ void MusicPlaylist::handleStatus()
     Play_Track(m_settings.MusicTrack);
 }
 
-void MusicPlaylist::toggleMusic()
-{
-    m_settings.MusicOn = !m_settings.MusicOn;
-    if (m_settings.MusicOn)
-        resume();
-    else
-        stop();
-}
-
 void MusicPlaylist::resume()
 {
     m_player.play();
@@ -66,17 +57,6 @@ void MusicPlaylist::resume()
 void MusicPlaylist::stop()
 {
     m_player.stop();
-}
-
-void MusicPlaylist::beginPause()
-{
-    m_player.stop();
-}
-
-void MusicPlaylist::endPause()
-{
-    if (m_settings.MusicOn)
-        m_player.play();
 }
 
 void MusicPlaylist::shutdown()

@@ -7,8 +7,8 @@ struct Settings;
 class MediaPlayer;
 
 // Background music: eight tracks one after another, in a loop, through one
-// media player. Decides which track plays and carries out the music menu
-// command, the pause, start-up and exit.
+// media player. Decides which track plays; the table keeps MusicOn and
+// chooses when to stop and resume.
 class MusicPlaylist : public QObject
 {
     Q_OBJECT
@@ -26,15 +26,10 @@ public:
     // track 1 after track 8. Does not look at MusicOn.
     void handleStatus();
 
-    // The music menu command: flips MusicOn, then resumes or stops.
-    void toggleMusic();
-    void resume();              // "Play"
-    void stop();                // "Stop"
-
-    // The pause stops the music whether it is on or not, and resumes it
-    // afterwards only when it is on.
-    void beginPause();
-    void endPause();
+    // "Play": the open track goes on where it stopped.
+    void resume();
+    // "Stop": the track stays open and keeps its place.
+    void stop();
 
     // Exit: "Stop", "Close", whether the music is on or not.
     void shutdown();

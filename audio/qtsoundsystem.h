@@ -36,15 +36,6 @@ public:
     void stopMusic() override;
     void shutdown() override;
 
-    // The menu commands, for a table that leaves the flags to this class.
-    void toggleMusic() { m_playlist.toggleMusic(); }
-    void toggleSounds() { m_effects.toggleSounds(); }
-    // The pause: "Stop" now, "Play" afterwards only when the music is on.
-    void beginPause() { m_playlist.beginPause(); }
-    void endPause() { m_playlist.endPause(); }
-
-    MusicPlaylist &playlist() { return m_playlist; }
-
 private:
     QString m_baseDir;
     MediaPlayer *m_music;

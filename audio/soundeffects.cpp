@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 
-SoundEffects::SoundEffects(EffectsPlayer &player, Settings &settings)
+SoundEffects::SoundEffects(EffectsPlayer &player, const Settings &settings)
     : m_player(player)
     , m_settings(settings)
 {
@@ -15,9 +15,4 @@ void SoundEffects::Play_Sound(const QString &path)
 {
     if (m_settings.SoundsOn && QFileInfo::exists(path))
         m_player.play(path);
-}
-
-void SoundEffects::toggleSounds()
-{
-    m_settings.SoundsOn = !m_settings.SoundsOn;
 }

@@ -44,6 +44,13 @@ private:
         m_player->clearLog();
     }
 
+    // The music menu item switched off, as the table carries it out.
+    void switchMusicOff()
+    {
+        m_settings.MusicOn = false;
+        m_playlist->stop();
+    }
+
 private slots:
     void init()
     {
@@ -153,7 +160,7 @@ private slots:
         startOn(3, track(3));
         m_player->advance(30'000);
         if (!musicOn) {
-            m_playlist->toggleMusic();
+            switchMusicOff();
             m_player->clearLog();
         }
         for (int i = 0; i < 100; ++i) // short of the end when playing
@@ -202,12 +209,14 @@ private slots:
         startOn(5, track(5));
         m_player->advance(20'000);
 
-        m_playlist->toggleMusic();
-        QCOMPARE(m_settings.MusicOn, false);
+        switchMusicOff();
         QVERIFY(!m_player->isPlaying());
         m_player->advance(10'000); // stands stopped
-        m_playlist->toggleMusic();
+        QCOMPARE(m_settings.MusicOn, false);
+        m_settings.MusicOn = true; // and on again
+        m_playlist->resume();
 
+        // The playlist leaves the switch to the table.
         QCOMPARE(m_settings.MusicOn, true);
         QCOMPARE(m_player->log(), (QStringList{Stop, Play}));
         QCOMPARE(m_settings.MusicTrack, 5);
@@ -224,22 +233,29 @@ private slots:
         QTest::newRow("music off") << false << QStringList{Stop};
     }
 
+    // The table's pause: "Stop" whether the music is on or not, "Play" after
+    // the box only when it is on; the track keeps its place meanwhile.
     void pause()
     {
         QFETCH(bool, musicOn);
         QFETCH(QStringList, expected);
         startOn(2, track(2));
+        m_player->advance(15'000);
         if (!musicOn) {
-            m_playlist->toggleMusic();
+            switchMusicOff();
             m_player->clearLog();
         }
 
-        m_playlist->beginPause();
+        m_playlist->stop();
         QVERIFY(!m_player->isPlaying());
-        m_playlist->endPause();
+        m_player->advance(10'000); // status while the box is up
+        if (m_settings.MusicOn)
+            m_playlist->resume();
 
         QCOMPARE(m_player->log(), expected);
         QCOMPARE(m_player->isPlaying(), musicOn);
+        QCOMPARE(m_player->openFile(), track(2));
+        QCOMPARE(m_player->position(), 15'000);
         QCOMPARE(m_settings.MusicOn, musicOn);
         QCOMPARE(m_settings.MusicTrack, 2);
     }

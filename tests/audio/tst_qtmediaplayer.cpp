@@ -156,10 +156,12 @@ private slots:
         sound.playSound(gamefiles::Dist);
         for (int i = 0; i < 4; ++i)
             sound.playSound(gamefiles::Draw);
-        sound.beginPause();
-        sound.endPause();
-        sound.toggleMusic();
-        sound.toggleMusic();
+        sound.stopMusic(); // the pause, as the table carries it out
+        sound.resumeMusic();
+        settings.MusicOn = false; // the music item off and on again
+        sound.stopMusic();
+        settings.MusicOn = true;
+        sound.resumeMusic();
         sound.playTrack(3);
         sound.stopMusic();
         QTest::qWait(3 * QtMediaPlayer::StatusInterval);
