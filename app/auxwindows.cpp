@@ -1,9 +1,7 @@
 #include "auxwindows.h"
 
-#include "gamepaths.h"
 #include "message.h"
 #include "messagetext.h"
-#include "recordsfile.h"
 #include "recordswindow.h"
 #include "ruleswindow.h"
 
@@ -15,7 +13,7 @@ AuxWindows::AuxWindows(QWidget *tableWindow, SoundSystem &sounds, QString baseDi
                        DevelopersWindow::LinkOpener openLink)
     : m_table(tableWindow)
     , m_sounds(sounds)
-    , m_baseDir(std::move(baseDir))
+    , m_files(std::move(baseDir))
     , m_openLink(std::move(openLink))
 {
     ensureRecords();
@@ -85,7 +83,7 @@ void AuxWindows::showRecords()
     }
 
     RecordsTable table;
-    const FileStatus status = recordsfile::read(gamePath(m_baseDir, gamefiles::Records), table);
+    const FileStatus status = m_files.readRecords(table);
     if (status.ok()) {
         records->showTable(table);
         return;

@@ -81,7 +81,7 @@ private:
     Settings &m_settings;
     GameModel m_model;
     SaveExtras m_extras;
-    int m_stakeChoice = 0;
+    int m_stakeChoice = 0; // the spinner's value: it outlives a new game, the model's stake does not
     std::optional<Flight> m_flight;
     bool m_betHeld = false;  // bet pressed during the opening deal
     bool m_saveHeld = false; // save asked for during the banker's turn
