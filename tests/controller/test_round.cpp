@@ -229,7 +229,11 @@ private slots:
         QCOMPARE(int(m.bankerHand().count), bankerCards);
         QCOMPARE(int(m.winCount()), winner == Outcome::PlayerWins ? 1 : 0);
         QVERIFY(!g.game.isBankerPlaying());
+        QCOMPARE(m.phase(), Phase::RoundOver);
+        QCOMPARE(m.pot(), std::optional<std::int16_t>(0));
         QCOMPARE(g.table.scene.result->outcome, winner);
+        QCOMPARE(g.table.scene.result->playerPoints, m.playerPoints());
+        QCOMPARE(g.table.scene.result->bankerPoints, m.bankerPoints());
     }
 
     void newDeckCheck_data()

@@ -12,7 +12,6 @@ using Moves = GameModel::Moves;
 
 Q_DECLARE_METATYPE(Phase)
 Q_DECLARE_METATYPE(BetCheck)
-Q_DECLARE_METATYPE(Outcome)
 Q_DECLARE_METATYPE(Moves)
 
 namespace {
@@ -92,6 +91,18 @@ private slots:
         // The deal is over: a further step deals nothing.
         QVERIFY(!model.step().dealt);
         QCOMPARE(model.deck().position, 5);
+    }
+
+    void everyNewDeckIsAPermutation()
+    {
+        SeededRandom random(7);
+        GameModel model;
+        for (int game = 0; game < 50; ++game) {
+            model.newGame(random);
+            QVERIFY(isPermutation(model.deck()));
+            QCOMPARE(model.deck().position, 1);
+            QCOMPARE(model.playerHand().count + model.bankerHand().count, 0);
+        }
     }
 
     // What the player may ask for in each phase, as the buttons show it.
@@ -181,63 +192,6 @@ private slots:
         // The stake in mind is kept until the bet.
         model.chooseStake(4);
         QCOMPARE(model.stake(), 4);
-    }
-
-    void settlement_data()
-    {
-        QTest::addColumn<QList<int>>("deck");
-        QTest::addColumn<int>("draws");
-        QTest::addColumn<Outcome>("outcome");
-        QTest::addColumn<int>("playerMoney");
-        QTest::addColumn<int>("evaluations");
-        QTest::addColumn<int>("bankerCards");
-
-        // Deck order: player, banker, player, banker, then the draws.
-        QTest::newRow("banker 16 draws behind 18 and busts")
-            << QList<int>{110, 210, 208, 306, 413} << 0 << Outcome::PlayerWins << 110 << 2 << 3;
-        QTest::newRow("banker 15 stands against 14")
-            << QList<int>{110, 210, 204, 305} << 0 << Outcome::BankerWins << 90 << 1 << 2;
-        QTest::newRow("17 against 17 is a draw")
-            << QList<int>{110, 210, 307, 407} << 0 << Outcome::Draw << 100 << 1 << 2;
-        QTest::newRow("player bust: the banker never draws")
-            << QList<int>{110, 102, 309, 403, 305} << 1 << Outcome::BankerWins << 90 << 1 << 2;
-        QTest::newRow("21 with three cards against 21 with two")
-            << QList<int>{105, 101, 206, 113, 310} << 1 << Outcome::Draw << 100 << 1 << 2;
-        QTest::newRow("banker stops at five cards below the player")
-            << QList<int>{110, 102, 310, 202, 302, 402, 103, 303} << 0 << Outcome::PlayerWins << 110 << 4 << 5;
-    }
-    void settlement()
-    {
-        QFETCH(QList<int>, deck);
-        QFETCH(int, draws);
-        QFETCH(Outcome, outcome);
-        QFETCH(int, playerMoney);
-        QFETCH(int, evaluations);
-        QFETCH(int, bankerCards);
-
-        GameModel model = stacked({});
-        GameModel::Position p;
-        std::copy(deck.begin(), deck.end(), p.deck.cards.begin());
-        model.resume(p);
-        SeededRandom random(1);
-        model.next(random);
-        while (model.phase() == Phase::Dealing)
-            model.step();
-        QCOMPARE(model.bet(10), BetCheck::Ok);
-        for (int i = 0; i < draws; ++i)
-            QVERIFY(model.draw().dealt);
-        const GameModel::Settlement s = standAndSettle(model);
-
-        QCOMPARE(s.outcome, outcome);
-        QCOMPARE(model.lastOutcome(), outcome);
-        QCOMPARE(s.playerPoints, model.playerPoints());
-        QCOMPARE(int(model.playerMoney()), playerMoney);
-        QCOMPARE(model.playerMoney() + model.bankerMoney(), 200);
-        QCOMPARE(int(model.evaluationCount()), evaluations);
-        QCOMPARE(int(model.bankerHand().count), bankerCards);
-        QCOMPARE(int(model.winCount()), outcome == Outcome::PlayerWins ? 1 : 0);
-        QCOMPARE(model.pot(), std::optional<std::int16_t>(0));
-        QCOMPARE(model.phase(), Phase::RoundOver);
     }
 
     void endOfGame_data()

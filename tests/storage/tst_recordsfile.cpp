@@ -67,8 +67,6 @@ private slots:
     void writeGrowsShorterFile();
     void writeFailureLeavesFileUntouched_data();
     void writeFailureLeavesFileUntouched();
-    void placeAndEnter_data();
-    void placeAndEnter();
 };
 
 void TestRecordsFile::readsFixture_data()
@@ -307,40 +305,6 @@ void TestRecordsFile::writeFailureLeavesFileUntouched()
     QCOMPARE(status.problem, problem);
     QCOMPARE(contents(kept), before);
     QCOMPARE(QDir(tables).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entriesBefore);
-}
-
-// Rows hold 1000, 900, ..., 100: where a score goes and what moves down.
-void TestRecordsFile::placeAndEnter_data()
-{
-    QTest::addColumn<int>("score");
-    QTest::addColumn<int>("place");
-    QTest::newRow("best enters at 1") << 1200 << 1;
-    QTest::newRow("equal enters below") << 900 << 3;
-    QTest::newRow("just above the last") << 101 << 10;
-    QTest::newRow("equal to the last is not entered") << 100 << 0;
-    QTest::newRow("beyond 16 bits enters at 1") << 70000 << 1;
-}
-
-void TestRecordsFile::placeAndEnter()
-{
-    QFETCH(int, score);
-    QFETCH(int, place);
-    RecordsTable table;
-    for (std::size_t i = 0; i < RecordsTable::Rows; ++i) {
-        table.names[i] = QString::number(i + 1);
-        table.scores[i] = static_cast<std::int16_t>(1000 - 100 * int(i));
-    }
-    QCOMPARE(table.placeFor(score), place);
-    if (place == 0)
-        return;
-    RecordsTable entered = table;
-    entered.enter(place, QStringLiteral("new"), score);
-    QCOMPARE(name(entered, place), QStringLiteral("new"));
-    QCOMPARE(::score(entered, place), std::min(score, 32767));
-    for (int n = 1; n < place; ++n)
-        QCOMPARE(name(entered, n), name(table, n));
-    for (int n = place + 1; n <= RecordsTable::Rows; ++n)
-        QCOMPARE(name(entered, n), name(table, n - 1));
 }
 
 QTEST_GUILESS_MAIN(TestRecordsFile)
