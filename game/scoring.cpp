@@ -4,25 +4,6 @@
 
 namespace scoring {
 
-HandValue evaluate(const Hand &hand)
-{
-    int low = 0;
-    bool ace = false;
-    for (int i = 0; i < hand.count && i < Hand::MaxCards; ++i) {
-        const Card c = hand.cards[static_cast<std::size_t>(i)];
-        low += card::lowValue(c);
-        ace = ace || card::isAce(c);
-    }
-    // Only the first ace may count 11; the best total of 21 or less wins,
-    // a bust hand keeps its low sum.
-    const int high = ace ? low + 10 : low;
-    HandValue v;
-    v.lowSum = static_cast<std::int16_t>(low);
-    v.highSum = static_cast<std::int16_t>(high);
-    v.points = static_cast<std::int16_t>(high <= 21 ? high : low);
-    return v;
-}
-
 Outcome decide(int p, int b, Outcome previous)
 {
     Outcome w = previous;

@@ -17,7 +17,26 @@ struct HandValue
     std::int16_t points = 0;  // the high sum when it is 21 or less, else the low sum
 };
 
-HandValue evaluate(const Hand &hand);
+// Inline: the banker's turn and the simulator ask it on every card.
+inline HandValue evaluate(const Hand &hand)
+{
+    int low = 0;
+    bool ace = false;
+    for (int i = 0; i < hand.count && i < Hand::MaxCards; ++i) {
+        const Card c = hand.cards[static_cast<std::size_t>(i)];
+        low += card::lowValue(c);
+        ace = ace || card::isAce(c);
+    }
+    // Only the first ace may count 11; the best total of 21 or less wins,
+    // a bust hand keeps its low sum.
+    const int high = ace ? low + 10 : low;
+    HandValue v;
+    v.lowSum = static_cast<std::int16_t>(low);
+    v.highSum = static_cast<std::int16_t>(high);
+    v.points = static_cast<std::int16_t>(high <= 21 ? high : low);
+    return v;
+}
+
 inline int points(const Hand &hand) { return evaluate(hand).points; }
 
 // The banker takes a card while below 15, or behind a player who is not
