@@ -3,7 +3,7 @@
 #include "auxwindows.h"
 #include "recordswindow.h" // auxwindows.h needs the full window types
 #include "ruleswindow.h"
-#include "game.h"
+#include "gamecontroller.h"
 #include "soundsystem.h"
 #include "tablewindow.h"
 
@@ -13,8 +13,8 @@
 
 Application::Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent)
     : Application(std::move(baseDir), makeSounds,
-                  [](GameState &state, Vars &vars, SoundSystem &sounds) {
-                      return std::make_unique<TableWindow>(state, vars, sounds);
+                  [](Settings &settings, SoundSystem &sounds) {
+                      return std::make_unique<TableWindow>(settings, sounds);
                   },
                   parent)
 {
@@ -22,10 +22,13 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, QObjec
 
 Application::Application(QString baseDir, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
                          QObject *parent)
-    : QObject(parent), m_baseDir(std::move(baseDir)), m_sounds(makeSounds(m_vars, m_baseDir))
+    : QObject(parent)
+    , m_baseDir(std::move(baseDir))
+    , m_files(m_baseDir)
+    , m_sounds(makeSounds(m_settings, m_baseDir))
 {
-    m_window = makeWindow(m_state, m_vars, *m_sounds);
-    m_game = std::make_unique<Game>(m_state, m_vars, *m_window, m_random, m_baseDir);
+    m_window = makeWindow(m_settings, *m_sounds);
+    m_game = std::make_unique<GameController>(*m_window, m_files, m_random, m_settings);
     m_window->attachGame(m_game.get());
     connect(m_window.get(), &TableWindow::exitRequested, this, &Application::Exit_Game);
 }
@@ -48,18 +51,18 @@ void Application::start(std::uint64_t seed)
     m_sounds->startMusic();
     m_random = SeededRandom(seed);
     m_window->setSavingEnabled(false);
-    m_vars.MusicTrack = 1;
+    m_settings.MusicTrack = 1;
     m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);
     connect(m_window.get(), &TableWindow::recordsRequested, m_aux.get(), &AuxWindows::showRecords);
     connect(m_window.get(), &TableWindow::rulesRequested, m_aux.get(), &AuxWindows::showRules);
     connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
-    m_vars.MusicOn = true;
-    m_vars.SoundsOn = true;
-    m_vars.AnimationOn = true;
+    m_settings.MusicOn = true;
+    m_settings.SoundsOn = true;
+    m_settings.AnimationOn = true;
     m_window->setToggleChecked(TableView::Toggle::Music, true);
     m_window->setToggleChecked(TableView::Toggle::Sounds, true);
     m_window->setToggleChecked(TableView::Toggle::Animation, true);
-    m_game->New_Game();
+    m_game->newGame();
 }
 
 void Application::show()

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "gamestate.h"
+#include "datafolder.h"
 #include "random.h"
+#include "settings.h"
 
 #include <QObject>
 #include <QString>
@@ -10,22 +11,23 @@
 #include <memory>
 
 class AuxWindows;
-class Game;
+class GameController;
 class SoundSystem;
 class TableWindow;
 
-// The running program: it owns the game, the settings, the sound and the
-// table window, starts them in order and ends them in one way only.
+// The running program: it owns the game, the settings, the data folder, the
+// sound and the table window, starts them in order and ends them in one way
+// only.
 class Application : public QObject
 {
     Q_OBJECT
 
 public:
     // Makes the sound system over the application's settings and folder.
-    using SoundFactory = std::function<std::unique_ptr<SoundSystem>(Vars &vars, const QString &baseDir)>;
+    using SoundFactory = std::function<std::unique_ptr<SoundSystem>(Settings &settings, const QString &baseDir)>;
 
     // Makes the table window; tests hand in one whose boxes answer from a script.
-    using WindowFactory = std::function<std::unique_ptr<TableWindow>(GameState &, Vars &, SoundSystem &)>;
+    using WindowFactory = std::function<std::unique_ptr<TableWindow>(Settings &, SoundSystem &)>;
 
     // baseDir is the program's folder, where gamedata lies.
     Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent = nullptr);
@@ -43,9 +45,8 @@ public:
     bool isExiting() const { return m_exiting; }
 
     TableWindow &window() { return *m_window; }
-    Game &game() { return *m_game; }
-    GameState &state() { return m_state; }
-    Vars &vars() { return m_vars; }
+    GameController &game() { return *m_game; }
+    Settings &settings() { return m_settings; }
     SoundSystem &sounds() { return *m_sounds; }
     // The records, rules and developers windows; null before start().
     AuxWindows *auxWindows() { return m_aux.get(); }
@@ -59,12 +60,12 @@ signals:
 
 private:
     QString m_baseDir;
-    GameState m_state;
-    Vars m_vars;
+    DataFolder m_files;
+    Settings m_settings;
     SeededRandom m_random{0};
     std::unique_ptr<SoundSystem> m_sounds;
     std::unique_ptr<TableWindow> m_window;
-    std::unique_ptr<Game> m_game;
+    std::unique_ptr<GameController> m_game;
     std::unique_ptr<AuxWindows> m_aux; // made at start-up, gone before the table
     bool m_exiting = false;
 };

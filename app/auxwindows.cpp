@@ -1,8 +1,7 @@
 #include "auxwindows.h"
 
-#include "gamepaths.h"
-#include "gamestate.h"
-#include "recordsfile.h"
+#include "message.h"
+#include "messagetext.h"
 #include "recordswindow.h"
 #include "ruleswindow.h"
 
@@ -14,7 +13,7 @@ AuxWindows::AuxWindows(QWidget *tableWindow, SoundSystem &sounds, QString baseDi
                        DevelopersWindow::LinkOpener openLink)
     : m_table(tableWindow)
     , m_sounds(sounds)
-    , m_baseDir(std::move(baseDir))
+    , m_files(std::move(baseDir))
     , m_openLink(std::move(openLink))
 {
     ensureRecords();
@@ -83,19 +82,19 @@ void AuxWindows::showRecords()
         records->show();
     }
 
-    GameState scratch;
-    const recordsfile::Error error =
-        recordsfile::ReadRecordsTable(scratch, gamePath(m_baseDir, gamefiles::Records));
-    if (error.isEmpty()) {
-        records->showTable(scratch);
+    RecordsTable table;
+    const FileStatus status = m_files.readRecords(table);
+    if (status.ok()) {
+        records->showTable(table);
         return;
     }
 
     // The records window stays up so the player is not left without any window.
     records->clearTable();
+    const MessageText words = messageText({Message::Id::RecordsUnreadable, status});
     // On the heap: a shutdown while the box is up takes it down with the window.
     QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Рекорди"), error, QMessageBox::Ok, records);
+        new QMessageBox(QMessageBox::NoIcon, words.title, words.text, QMessageBox::Ok, records);
     box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box->exec();
     delete box;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datafolder.h"
 #include "developerswindow.h"
 
 #include <QObject>
@@ -48,7 +49,7 @@ private:
 
     QPointer<QWidget> m_table;
     SoundSystem &m_sounds;
-    QString m_baseDir;
+    DataFolder m_files;
     DevelopersWindow::LinkOpener m_openLink;
     QPointer<RecordsWindow> m_records;
     QPointer<RulesWindow> m_rules;

@@ -37,7 +37,7 @@ BackWindow::BackWindow(const QString &objectName, const QString &title, QSize cl
     setWindowTitle(title);
     setWindowIcon(artwork::appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
+    setFixedSize(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()));
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, TableGreen);

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QWidget>
 
 class BackButton;
 class QLabel;
 class SoundSystem;
-
-// Geometry of the auxiliary windows is laid out in twips, 15 to a pixel.
-constexpr int twipsToPixels(int twips) { return twips / 15; }
-constexpr QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 // What the records, rules and developers windows share: a fixed green
 // client area, the program's icon, no minimise or maximise box, and one

@@ -53,26 +53,26 @@ DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWi
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));
-    icon->setGeometry(twipsRect(2520, 240, 480, 480));
+    icon->setGeometry(twips::rect(2520, 240, 480, 480));
     icon->setPixmap(artwork::appIcon().pixmap(icon->size()));
 
-    addLabel(QStringLiteral("Label2"), QStringLiteral("21"), twipsRect(3000, 120, 735, 615),
+    addLabel(QStringLiteral("Label2"), QStringLiteral("21"), twips::rect(3000, 120, 735, 615),
              windowFont(QStringLiteral("Comic Sans MS"), 24, true, true), Cyan);
 
     const QString mail = QLatin1Char('(') + MailAddress + QLatin1Char(')');
     const Credit credits[] = {
-        {1, twipsRect(5040, 360, 1935, 255), Yellow, u"Версія 1.0"},
-        {2, twipsRect(240, 840, 6855, 855), Yellow,
+        {1, twips::rect(5040, 360, 1935, 255), Yellow, u"Версія 1.0"},
+        {2, twips::rect(240, 840, 6855, 855), Yellow,
          u"Гру «21» створила невелика команда однодумців як вільну настільну гру в карти "
          u"для всіх, хто любить класичне «Очко»."},
-        {3, twipsRect(240, 1800, 3975, 255), Blue, u"Програмна частина та дизайн:"},
-        {4, twipsRect(240, 2160, 6495, 615), Yellow,
+        {3, twips::rect(240, 1800, 3975, 255), Blue, u"Програмна частина та дизайн:"},
+        {4, twips::rect(240, 2160, 6495, 615), Yellow,
          u"Команда «21»: правила й логіка гри, вікна, анімація, звук, музика та малюнки карт."},
-        {5, twipsRect(240, 2880, 3975, 255), Blue, u"Керівник:"},
-        {6, twipsRect(240, 3240, 3735, 375), Yellow, u"Лідер команди «21»"},
-        {MailLabel, twipsRect(3960, 3240, 2895, 255), Magenta, nullptr},
-        {8, twipsRect(240, 3600, 6855, 375), Yellow, u"© 2026 Команда «21». Усі права застережено."},
-        {SiteLabel, twipsRect(240, 4080, 2415, 255), Magenta, nullptr},
+        {5, twips::rect(240, 2880, 3975, 255), Blue, u"Керівник:"},
+        {6, twips::rect(240, 3240, 3735, 375), Yellow, u"Лідер команди «21»"},
+        {MailLabel, twips::rect(3960, 3240, 2895, 255), Magenta, nullptr},
+        {8, twips::rect(240, 3600, 6855, 375), Yellow, u"© 2026 Команда «21». Усі права застережено."},
+        {SiteLabel, twips::rect(240, 4080, 2415, 255), Magenta, nullptr},
     };
     const QFont font = windowFont(QStringLiteral("Arial"), 12, true, true);
     for (const Credit &credit : credits) {
@@ -85,11 +85,11 @@ DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWi
     }
 
     QLabel *footer = addLabel(QStringLiteral("Label3"), QStringLiteral("«21» © 2026"),
-                              twipsRect(5520, 4440, 1575, 255),
+                              twips::rect(5520, 4440, 1575, 255),
                               windowFont(QStringLiteral("MS Sans Serif"), 8.25, true, false), Qt::black);
     footer->setWordWrap(false);
 
-    placeBackButton(twipsRect(2880, 4200, 1695, 495));
+    placeBackButton(twips::rect(2880, 4200, 1695, 495));
 
     // The links are written and get the hand pointer when the window is made.
     m_credits[SiteLabel]->setText(SiteHost);

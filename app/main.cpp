@@ -10,8 +10,8 @@ int main(int argc, char *argv[])
     QApplication qtApp(argc, argv);
     // Only the shutdown ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
-    const auto sounds = [](Vars &vars, const QString &baseDir) {
-        return std::make_unique<QtSoundSystem>(vars, baseDir);
+    const auto sounds = [](Settings &settings, const QString &baseDir) {
+        return std::make_unique<QtSoundSystem>(settings, baseDir);
     };
     Application app(QCoreApplication::applicationDirPath(), sounds);
     app.start();

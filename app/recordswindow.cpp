@@ -1,7 +1,7 @@
 #include "recordswindow.h"
 
 #include "backbutton.h"
-#include "gamestate.h"
+#include "recordstable.h"
 
 #include <QLabel>
 
@@ -10,30 +10,30 @@ RecordsWindow::RecordsWindow(SoundSystem &sounds, QWidget *parent)
                  CloseSound::None, sounds, parent, Qt::Window)
 {
     addLabel(QStringLiteral("Label3"), QStringLiteral("Найкраща десятка:"),
-             twipsRect(360, 240, 3975, 495), windowFont(QStringLiteral("Arial"), 18, true, true),
+             twips::rect(360, 240, 3975, 495), windowFont(QStringLiteral("Arial"), 18, true, true),
              QColor(255, 255, 0), Qt::AlignHCenter);
 
     const QFont nameFont = windowFont(QStringLiteral("Arial"), 12, true, true);
     const QFont scoreFont = windowFont(QStringLiteral("Arial"), 12, true, false);
     for (int k = 0; k < Rows; ++k) {
         const int top = 840 + 360 * k;
-        m_names[k] = addLabel(QStringLiteral("Label1_%1").arg(k), {}, twipsRect(360, top, 3135, 255),
+        m_names[k] = addLabel(QStringLiteral("Label1_%1").arg(k), {}, twips::rect(360, top, 3135, 255),
                               nameFont, QColor(0, 0, 255));
-        m_scores[k] = addLabel(QStringLiteral("Label2_%1").arg(k), {}, twipsRect(3600, top, 855, 255),
+        m_scores[k] = addLabel(QStringLiteral("Label2_%1").arg(k), {}, twips::rect(3600, top, 855, 255),
                                scoreFont, QColor(255, 0, 0), Qt::AlignRight);
         // A long name stays on its row rather than wrapping out of sight.
         m_names[k]->setWordWrap(false);
         m_scores[k]->setWordWrap(false);
     }
 
-    placeBackButton(twipsRect(1560, 4560, 1695, 495));
+    placeBackButton(twips::rect(1560, 4560, 1695, 495));
 }
 
-void RecordsWindow::showTable(const GameState &state)
+void RecordsWindow::showTable(const RecordsTable &table)
 {
-    for (int k = 0; k < Rows; ++k) {
-        m_names[k]->setText(state.RecordNames[k + 1]);
-        m_scores[k]->setText(QString::number(state.RecordScores[k + 1]));
+    for (std::size_t k = 0; k < Rows; ++k) {
+        m_names[k]->setText(table.names[k]);
+        m_scores[k]->setText(QString::number(table.scores[k]));
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-struct GameState;
+struct RecordsTable;
 
 // "Form2": the ten best results, a name on the left and a score on the
 // right of each row, place 1 at the top. It takes the table window's place
@@ -19,8 +19,7 @@ public:
 
     explicit RecordsWindow(SoundSystem &sounds, QWidget *parent = nullptr);
 
-    // Fills the rows from RecordNames and RecordScores.
-    void showTable(const GameState &state);
+    void showTable(const RecordsTable &table);
     void clearTable();
 
 private:

@@ -14,23 +14,23 @@ struct RuleLine
 // The texts are kept exactly as the game has always shown them, stray
 // blanks included.
 constexpr RuleLine Lines[] = {
-    {u"Label1", twipsRect(120, 960, 10575, 375),
+    {u"Label1", twips::rect(120, 960, 10575, 375),
      u"1. На початку гри Банківник роздає по дві карти і Гравець робить ставку. "},
-    {u"Label2", twipsRect(120, 1320, 10815, 375),
+    {u"Label2", twips::rect(120, 1320, 10815, 375),
      u"2 .Задача Гравця набрати більше очок ніж Банківник, але не більше 21."},
-    {u"Label3", twipsRect(120, 1680, 11055, 495),
+    {u"Label3", twips::rect(120, 1680, 11055, 495),
      u"3. Для набору очок Гравець може взяти із колоди додатково до трьох карт."},
-    {u"Label4", twipsRect(120, 2040, 10935, 375),
+    {u"Label4", twips::rect(120, 2040, 10935, 375),
      u"4. Карта з картинкою дає 10 очок, туз - 11 або 1 очко, усі інші - за номіналом."},
-    {u"Label6", twipsRect(120, 2400, 10935, 375),
+    {u"Label6", twips::rect(120, 2400, 10935, 375),
      u"5. Перемагає той, хто набере більше очок ніж опонент, але не більше 21."},
-    {u"Label8", twipsRect(120, 2760, 11295, 495),
+    {u"Label8", twips::rect(120, 2760, 11295, 495),
      u"6. Якщо Гравець та Банківник набрали очок порівну - оголошується нічия."},
-    {u"Label9", twipsRect(120, 3120, 11055, 375),
+    {u"Label9", twips::rect(120, 3120, 11055, 375),
      u"7. Якщо Гравець та Банківник набрали більше 21 - оголошується нічия."},
-    {u"Label10", twipsRect(120, 3480, 11055, 375),
+    {u"Label10", twips::rect(120, 3480, 11055, 375),
      u"8. Гра триває поки у Гравця або Банківника не закінчаться гроші."},
-    {u"Label11", twipsRect(120, 3840, 10695, 855),
+    {u"Label11", twips::rect(120, 3840, 10695, 855),
      u"9. Гравець, який найшвидше обіграє Банківника, має можливість потрапити в таблицю рекордів."},
 };
 
@@ -42,7 +42,7 @@ RulesWindow::RulesWindow(SoundSystem &sounds, QWidget *parent)
 {
     setWindowModality(Qt::ApplicationModal);
 
-    addLabel(QStringLiteral("Label5"), QStringLiteral("Правила гри:"), twipsRect(4200, 360, 2655, 375),
+    addLabel(QStringLiteral("Label5"), QStringLiteral("Правила гри:"), twips::rect(4200, 360, 2655, 375),
              windowFont(QStringLiteral("Arial"), 14.25, true, true), QColor(0, 255, 255), Qt::AlignHCenter);
 
     const QFont font = windowFont(QStringLiteral("Arial"), 14.25, false, true);
@@ -50,5 +50,5 @@ RulesWindow::RulesWindow(SoundSystem &sounds, QWidget *parent)
         addLabel(QString::fromUtf16(line.name), QString::fromUtf16(line.text), line.twips, font,
                  QColor(0, 0, 192));
 
-    placeBackButton(twipsRect(4680, 4800, 1695, 495));
+    placeBackButton(twips::rect(4680, 4800, 1695, 495));
 }

@@ -1,7 +1,7 @@
 #include "musicplaylist.h"
 
 #include "gamepaths.h"
-#include "gamestate.h"
+#include "settings.h"
 #include "mediaplayer.h"
 
 #include <utility>
@@ -11,10 +11,10 @@ constexpr int FirstTrack = 1;
 constexpr int LastTrack = 8;
 } // namespace
 
-MusicPlaylist::MusicPlaylist(MediaPlayer &player, Vars &vars, QString baseDir, QObject *parent)
+MusicPlaylist::MusicPlaylist(MediaPlayer &player, Settings &settings, QString baseDir, QObject *parent)
     : QObject(parent)
     , m_player(player)
-    , m_vars(vars)
+    , m_settings(settings)
     , m_baseDir(std::move(baseDir))
 {
     connect(&m_player, &MediaPlayer::statusUpdated, this, &MusicPlaylist::handleStatus);
@@ -43,19 +43,10 @@ void MusicPlaylist::handleStatus()
         return;
     // A saved game may bring any number: below 1 it counts up to 1, above 8
     // it keeps growing; only 9 wraps. The 16-bit number wraps like the file's.
-    m_vars.MusicTrack = static_cast<std::int16_t>(m_vars.MusicTrack + 1);
-    if (m_vars.MusicTrack == LastTrack + 1)
-        m_vars.MusicTrack = FirstTrack;
-    Play_Track(m_vars.MusicTrack);
-}
-
-void MusicPlaylist::toggleMusic()
-{
-    m_vars.MusicOn = !m_vars.MusicOn;
-    if (m_vars.MusicOn)
-        resume();
-    else
-        stop();
+    m_settings.MusicTrack = static_cast<std::int16_t>(m_settings.MusicTrack + 1);
+    if (m_settings.MusicTrack == LastTrack + 1)
+        m_settings.MusicTrack = FirstTrack;
+    Play_Track(m_settings.MusicTrack);
 }
 
 void MusicPlaylist::resume()
@@ -66,17 +57,6 @@ void MusicPlaylist::resume()
 void MusicPlaylist::stop()
 {
     m_player.stop();
-}
-
-void MusicPlaylist::beginPause()
-{
-    m_player.stop();
-}
-
-void MusicPlaylist::endPause()
-{
-    if (m_vars.MusicOn)
-        m_player.play();
 }
 
 void MusicPlaylist::shutdown()

@@ -3,19 +3,19 @@
 #include <QObject>
 #include <QString>
 
-struct Vars;
+struct Settings;
 class MediaPlayer;
 
 // Background music: eight tracks one after another, in a loop, through one
-// media player. Decides which track plays and carries out the music menu
-// command, the pause, start-up and exit.
+// media player. Decides which track plays; the table keeps MusicOn and
+// chooses when to stop and resume.
 class MusicPlaylist : public QObject
 {
     Q_OBJECT
 
 public:
     // baseDir is the program's folder; the tracks lie below it.
-    MusicPlaylist(MediaPlayer &player, Vars &vars, QString baseDir, QObject *parent = nullptr);
+    MusicPlaylist(MediaPlayer &player, Settings &settings, QString baseDir, QObject *parent = nullptr);
 
     // Start-up: the file of track 1, "Open", "Play".
     void start();
@@ -26,21 +26,16 @@ public:
     // track 1 after track 8. Does not look at MusicOn.
     void handleStatus();
 
-    // The music menu command: flips MusicOn, then resumes or stops.
-    void toggleMusic();
-    void resume();              // "Play"
-    void stop();                // "Stop"
-
-    // The pause stops the music whether it is on or not, and resumes it
-    // afterwards only when it is on.
-    void beginPause();
-    void endPause();
+    // "Play": the open track goes on where it stopped.
+    void resume();
+    // "Stop": the track stays open and keeps its place.
+    void stop();
 
     // Exit: "Stop", "Close", whether the music is on or not.
     void shutdown();
 
 private:
     MediaPlayer &m_player;
-    Vars &m_vars;
+    Settings &m_settings;
     QString m_baseDir;
 };

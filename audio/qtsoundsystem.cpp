@@ -6,19 +6,19 @@
 #include "qteffectsplayer.h"
 #include "qtmediaplayer.h"
 
-QtSoundSystem::QtSoundSystem(Vars &vars, const QString &baseDir, QObject *parent)
-    : QtSoundSystem(vars, baseDir, new QtMediaPlayer, std::make_unique<QtEffectsPlayer>(), parent)
+QtSoundSystem::QtSoundSystem(Settings &settings, const QString &baseDir, QObject *parent)
+    : QtSoundSystem(settings, baseDir, new QtMediaPlayer, std::make_unique<QtEffectsPlayer>(), parent)
 {
 }
 
-QtSoundSystem::QtSoundSystem(Vars &vars, const QString &baseDir, MediaPlayer *music,
+QtSoundSystem::QtSoundSystem(Settings &settings, const QString &baseDir, MediaPlayer *music,
                              std::unique_ptr<EffectsPlayer> effects, QObject *parent)
     : QObject(parent)
     , m_baseDir(baseDir)
     , m_music(music)
     , m_effectsPlayer(std::move(effects))
-    , m_playlist(*music, vars, baseDir)
-    , m_effects(*m_effectsPlayer, vars)
+    , m_playlist(*music, settings, baseDir)
+    , m_effects(*m_effectsPlayer, settings)
 {
     m_music->setParent(this);
 }

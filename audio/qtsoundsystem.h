@@ -8,7 +8,7 @@
 
 #include <memory>
 
-struct Vars;
+struct Settings;
 class EffectsPlayer;
 class MediaPlayer;
 
@@ -21,9 +21,9 @@ class QtSoundSystem final : public QObject, public SoundSystem
 
 public:
     // Plays through Qt Multimedia. baseDir is the program's folder.
-    QtSoundSystem(Vars &vars, const QString &baseDir, QObject *parent = nullptr);
+    QtSoundSystem(Settings &settings, const QString &baseDir, QObject *parent = nullptr);
     // Plays through the given players; the music player's parent becomes this.
-    QtSoundSystem(Vars &vars, const QString &baseDir, MediaPlayer *music,
+    QtSoundSystem(Settings &settings, const QString &baseDir, MediaPlayer *music,
                   std::unique_ptr<EffectsPlayer> effects, QObject *parent = nullptr);
     ~QtSoundSystem() override;
 
@@ -35,15 +35,6 @@ public:
     // whose music is off.
     void stopMusic() override;
     void shutdown() override;
-
-    // The menu commands, for a table that leaves the flags to this class.
-    void toggleMusic() { m_playlist.toggleMusic(); }
-    void toggleSounds() { m_effects.toggleSounds(); }
-    // The pause: "Stop" now, "Play" afterwards only when the music is on.
-    void beginPause() { m_playlist.beginPause(); }
-    void endPause() { m_playlist.endPause(); }
-
-    MusicPlaylist &playlist() { return m_playlist; }
 
 private:
     QString m_baseDir;

@@ -1,23 +1,18 @@
 #include "soundeffects.h"
 
 #include "effectsplayer.h"
-#include "gamestate.h"
+#include "settings.h"
 
 #include <QFileInfo>
 
-SoundEffects::SoundEffects(EffectsPlayer &player, Vars &vars)
+SoundEffects::SoundEffects(EffectsPlayer &player, const Settings &settings)
     : m_player(player)
-    , m_vars(vars)
+    , m_settings(settings)
 {
 }
 
 void SoundEffects::Play_Sound(const QString &path)
 {
-    if (m_vars.SoundsOn && QFileInfo::exists(path))
+    if (m_settings.SoundsOn && QFileInfo::exists(path))
         m_player.play(path);
-}
-
-void SoundEffects::toggleSounds()
-{
-    m_vars.SoundsOn = !m_vars.SoundsOn;
 }

@@ -2,23 +2,21 @@
 
 #include <QString>
 
-struct Vars;
+struct Settings;
 class EffectsPlayer;
 
-// The short effects of clicks, deals and shuffles, switchable from the menu.
+// The short effects of clicks, deals and shuffles. The menu's switch is
+// SoundsOn, read on every effect; the table flips it.
 class SoundEffects
 {
 public:
-    SoundEffects(EffectsPlayer &player, Vars &vars);
+    SoundEffects(EffectsPlayer &player, const Settings &settings);
 
     // Plays the file at this full path when effects are on and the file
     // exists; returns at once. A missing file is silence.
     void Play_Sound(const QString &path);
-    // The sounds menu command: flips SoundsOn. Plays nothing and lets an
-    // effect already sounding finish.
-    void toggleSounds();
 
 private:
     EffectsPlayer &m_player;
-    Vars &m_vars;
+    const Settings &m_settings;
 };

@@ -7,7 +7,7 @@
 // Run it on a real or virtual screen: xvfb-run -a build/bin/bench_table
 
 #include "application.h"
-#include "game.h"
+#include "gamecontroller.h"
 #include "soundsystem.h"
 #include "tablewindow.h"
 
@@ -30,7 +30,7 @@ constexpr int StartRuns = 9;
 constexpr int Flights = 12;
 constexpr double FlightGoalMs = 48 * 5.0;
 
-std::unique_ptr<SoundSystem> silence(Vars &, const QString &) { return std::make_unique<SilentSoundSystem>(); }
+std::unique_ptr<SoundSystem> silence(Settings &, const QString &) { return std::make_unique<SilentSoundSystem>(); }
 
 // Reports the first frame of a window once it has been painted in full.
 class FirstFrame : public QObject
@@ -106,7 +106,7 @@ double measureFlight(Application &app)
                                                loop.quit();
                                        });
     clock.start();
-    app.game().New_Game(); // the player's first card sets off at once
+    app.game().newGame(); // the player's first card sets off at once
     loop.exec();
     QObject::disconnect(connection);
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;

@@ -2,7 +2,6 @@
 // most 20 characters, scores in 16 bits, a table written from what was read
 // reads back as itself, and the file reader agrees with the buffer parser
 // and keeps whatever lies after the tenth row when it writes.
-#include "gamestate.h"
 #include "recordsfile.h"
 
 #include <QDir>
@@ -31,33 +30,26 @@ const QString &scratchFile()
     return path;
 }
 
-bool sameTable(const GameState &a, const GameState &b)
-{
-    return a.RecordNames == b.RecordNames && a.RecordScores == b.RecordScores;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
 
-    GameState parsed;
-    recordsfile::parseTable(parsed, bytes);
-    for (const QString &name : parsed.RecordNames) {
+    const RecordsTable parsed = recordsfile::parse(bytes);
+    for (const QString &name : parsed.names) {
         check(name.size() <= recordsfile::NameBytes);
         check(!name.startsWith(QLatin1Char(' ')) && !name.endsWith(QLatin1Char(' ')));
     }
 
     // Written once, the table is stable: reading it back and writing again
     // gives the same bytes.
-    const QByteArray table = recordsfile::encodeTable(parsed);
-    check(table.size() == recordsfile::Rows * recordsfile::RowBytes);
-    GameState reread;
-    recordsfile::parseTable(reread, table);
-    check(recordsfile::encodeTable(reread) == table);
-    for (int n = 1; n <= recordsfile::Rows; ++n)
-        check(reread.RecordScores[n] == std::max<int>(parsed.RecordScores[n], -9999));
+    const QByteArray table = recordsfile::encode(parsed);
+    check(table.size() == recordsfile::TableBytes);
+    const RecordsTable reread = recordsfile::parse(table);
+    check(recordsfile::encode(reread) == table);
+    for (std::size_t n = 0; n < RecordsTable::Rows; ++n)
+        check(reread.scores[n] == std::max<int>(parsed.scores[n], -9999));
 
     // The file reader sees what the parser sees, and a write keeps the tail.
     const QString &path = scratchFile();
@@ -66,10 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         check(file.write(bytes) == bytes.size());
     }
-    GameState fromFile;
-    check(recordsfile::ReadRecordsTable(fromFile, path).isEmpty());
-    check(sameTable(fromFile, parsed));
-    check(recordsfile::WriteRecordsTable(fromFile, path).isEmpty());
+    RecordsTable fromFile;
+    check(recordsfile::read(path, fromFile).ok());
+    check(fromFile == parsed);
+    check(recordsfile::write(path, fromFile).ok());
     QFile file(path);
     check(file.open(QIODevice::ReadOnly));
     check(file.readAll() == table + bytes.mid(table.size()));

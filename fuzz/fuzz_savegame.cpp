@@ -1,14 +1,17 @@
 // The saved game from any bytes. The decoder either refuses the row and
-// changes nothing, or yields a game within the limits the engine indexes,
-// which saves back to a row that loads as itself. Then the bytes go into the
-// saved-game file and the engine loads them and plays on: whatever follows
-// the 323-byte row picks the presses, as the table window would deliver
-// them, and no press may take a hand or the deck out of bounds.
+// changes nothing, or yields a record that writes back as itself; the rules
+// then take it whole, within the limits they index, or refuse it and change
+// nothing. Then the bytes go into the saved-game file and the game loads
+// them and plays on: whatever follows the 323-byte row picks the presses,
+// as the table window would deliver them, and no press may take a hand or
+// the deck out of bounds.
+#include "datafolder.h"
 #include "faketable.h"
-#include "game.h"
-#include "gamepaths.h"
-#include "random.h"
+#include "gamecontroller.h"
+#include "savedgamemapping.h"
 #include "savegame.h"
+#include "settings.h"
+#include "stackedrandom.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,86 +40,92 @@ const QString &baseDir()
     return path;
 }
 
-// Everything a row holds, plus the phase and pot it sets.
-QByteArray snapshot(const GameState &state, const Vars &vars)
+QByteArray row(const GameModel &model, const Settings &settings, const SaveExtras &extras)
 {
-    return savegame::encode(state, vars) + state.Phase.toUtf8() + QByteArray::number(state.Pot.value_or(-1))
-           + (state.Pot ? "+" : "-");
+    return savegame::encode(savedgamemapping::record(model, settings, extras));
 }
 
-bool withinLimits(const GameState &s)
+bool withinLimits(const GameModel &m)
 {
-    if (s.PlayerCount < 0 || s.PlayerCount > 5 || s.BankerCount < 0 || s.BankerCount > 5)
+    if (m.playerHand().count < 0 || m.playerHand().count > 5 || m.bankerHand().count < 0 || m.bankerHand().count > 5)
         return false;
-    return s.DeckPos >= 1 && s.DeckPos <= 53;
+    return m.deck().position >= 1 && m.deck().position <= 53;
 }
 
 void decodeRules(QByteArrayView bytes)
 {
-    GameState state;
-    state.Phase = QStringLiteral("Game");
-    state.Pot = 4;
-    Vars vars;
-    vars.MusicOn = true;
-    vars.MusicTrack = 3;
-    const QByteArray before = snapshot(state, vars);
-    savegame::LoadedFlags flags;
-    const QString error = savegame::decode(bytes, state, vars, flags);
-    if (!error.isEmpty()) {
-        check(snapshot(state, vars) == before);
+    SavedGame record;
+    record.phase = QStringLiteral("Game");
+    const SavedGame before = record;
+    if (!savegame::decode(bytes, record).ok()) {
+        check(record == before);
         return;
     }
     check(bytes.size() >= savegame::RowBytes);
-    check(withinLimits(state));
 
-    // A loaded game saves to a row that loads as itself.
-    const QByteArray row = savegame::encode(state, vars);
-    check(row.size() == savegame::RowBytes);
-    GameState again;
-    Vars againVars;
-    check(savegame::decode(row, again, againVars, flags).isEmpty());
-    check(savegame::encode(again, againVars) == row);
-    check(again.Phase == state.Phase && again.Pot == state.Pot);
+    // A record read from a file writes a row that reads as itself.
+    const QByteArray written = savegame::encode(record);
+    check(written.size() == savegame::RowBytes);
+    SavedGame again;
+    check(savegame::decode(written, again).ok());
+    check(savegame::encode(again) == written);
+
+    // The rules take the record whole or not at all.
+    GameModel model;
+    Settings settings;
+    SaveExtras extras;
+    const QByteArray untouched = row(model, settings, extras);
+    if (!savedgamemapping::restore(record, model, settings, extras).ok()) {
+        check(row(model, settings, extras) == untouched);
+        return;
+    }
+    check(withinLimits(model));
+    // Saved again at once, it is the file's row with no stake and no pot.
+    SavedGame cleared = record;
+    cleared.stake = 0;
+    cleared.pot = 0;
+    check(row(model, settings, extras) == savegame::encode(cleared));
 }
 
 struct Table
 {
-    explicit Table(const QString &dir) : game(state, vars, table, random, dir)
+    explicit Table(const QString &dir) : files(dir), game(table, files, random, settings)
     {
         table.game = &game;
-        vars.MusicOn = vars.SoundsOn = vars.AnimationOn = true;
-        vars.MusicTrack = 1;
+        settings.MusicOn = settings.SoundsOn = settings.AnimationOn = true;
+        settings.MusicTrack = 1;
     }
-    GameState state;
-    Vars vars;
+    Settings settings;
     FakeTable table;
-    SeededRandom random{21};
-    Game game;
+    StackedRandom random{21};
+    DataFolder files;
+    GameController game;
 };
 
 void press(Table &t, std::uint8_t action)
 {
     FakeTable &table = t.table;
-    Game &game = t.game;
+    GameController &game = t.game;
     switch (action % 10) {
-    case 0: if (table.isButtonEnabled(Button::Stavka)) game.CmdStavka_Click(); break;
-    case 1: if (table.isButtonEnabled(Button::Draw)) game.CmdDraw_Click(); break;
-    case 2: if (table.isButtonEnabled(Button::Stop)) game.CmdStop_Click(); break;
-    case 3: if (table.isButtonEnabled(Button::Next)) game.CmdNext_Click(); break;
+    case 0: if (table.isButtonEnabled(Button::Stavka)) game.bet(); break;
+    case 1: if (table.isButtonEnabled(Button::Draw)) game.drawCard(); break;
+    case 2: if (table.isButtonEnabled(Button::Stop)) game.stand(); break;
+    case 3: if (table.isButtonEnabled(Button::Next)) game.nextRound(); break;
     case 4: if (table.spinnerEnabled) table.setSpinnerValue(action / 10 % 11); break;
-    case 5: if (table.savingEnabled) game.saving_Click(); break;
-    case 6: game.opening_Click(); break;
-    case 7: game.NewGame_Click(); break;
+    case 5: if (table.savingEnabled) game.saveGame(); break;
+    case 6: game.loadGame(); break;
+    case 7: game.newGame(); break;
     case 8: table.land(); break;
-    default: game.anime_Click(); break;
+    default: t.settings.AnimationOn = !t.settings.AnimationOn; break;
     }
 }
 
 void engineRules(QByteArrayView bytes)
 {
     const QString dir = baseDir();
-    const QString savePath = gamePath(dir, gamefiles::SavedGame);
-    QFile::remove(gamePath(dir, gamefiles::Records));
+    Table t(dir);
+    const QString savePath = t.files.savedGamePath();
+    QFile::remove(t.files.recordsPath());
     QDir().mkpath(QFileInfo(savePath).path());
     {
         QFile file(savePath);
@@ -124,28 +133,29 @@ void engineRules(QByteArrayView bytes)
         check(file.write(bytes.data(), bytes.size()) == bytes.size());
     }
 
-    Table t(dir);
-    t.game.New_Game();
+    t.game.newGame();
     t.table.land();
-    const QByteArray before = snapshot(t.state, t.vars);
+    const QByteArray before = row(t.game.model(), t.settings, {});
 
-    GameState decoded;
-    Vars decodedVars;
-    savegame::LoadedFlags flags;
-    const bool loadable = savegame::decode(bytes, decoded, decodedVars, flags).isEmpty();
-    t.game.opening_Click();
+    SavedGame record;
+    GameModel model;
+    Settings settings;
+    SaveExtras extras;
+    const bool loadable = savegame::decode(bytes, record).ok()
+                          && savedgamemapping::restore(record, model, settings, extras).ok();
+    t.game.loadGame();
     check(t.table.messages.size() == 1);
-    const bool loaded = t.table.messages.last().text.startsWith(QStringLiteral("Гру успішно завантажено"));
+    const bool loaded = t.table.messages.last().id == Message::Id::GameLoaded;
     check(loaded == loadable);
     if (!loaded)
-        check(snapshot(t.state, t.vars) == before);
-    check(withinLimits(t.state));
+        check(row(t.game.model(), t.settings, {}) == before);
+    check(withinLimits(t.game.model()));
 
     // Play on from the loaded game; the bytes after the row choose the presses.
     const QByteArrayView script = bytes.size() > savegame::RowBytes ? bytes.sliced(savegame::RowBytes) : QByteArrayView();
     for (qsizetype i = 0; i < script.size() && i < 96 && t.table.exits == 0; ++i) {
         press(t, static_cast<std::uint8_t>(script[i]));
-        check(withinLimits(t.state));
+        check(withinLimits(t.game.model()));
     }
 }
 

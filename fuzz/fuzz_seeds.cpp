@@ -2,8 +2,8 @@
 // games from play through the engine, records tables with Cyrillic names
 // and a negative score, and typical fields. Usage: fuzz_seeds DIR
 #include "fixedwidth.h"
-#include "gamepaths.h"
 #include "recordsfile.h"
+#include "savegame.h"
 #include "testgame.h"
 
 #include <QCoreApplication>
@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -29,11 +30,20 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The saved-game file as the engine writes it.
+// The saved-game file as the game writes it.
 QByteArray saved(TestGame &g)
 {
-    g.game.saving_Click();
-    return contents(gamePath(g.dir.path(), gamefiles::SavedGame));
+    g.game.saveGame();
+    return contents(g.files.savedGamePath());
+}
+
+// The same row with some fields changed.
+QByteArray edited(const QByteArray &row, const std::function<void(SavedGame &)> &edit)
+{
+    SavedGame record;
+    savegame::decode(row, record);
+    edit(record);
+    return savegame::encode(record);
 }
 
 QList<QPair<QString, QByteArray>> savedGames()
@@ -48,24 +58,26 @@ QList<QPair<QString, QByteArray>> savedGames()
     g.table.click(Button::Stop);
     const QByteArray stood = saved(g);
 
-    g.game.opening_Click(); // phase "0" from now on
-    g.vars.MusicOn = g.vars.SoundsOn = g.vars.AnimationOn = false;
-    g.vars.MusicTrack = 7;
+    g.game.loadGame(); // phase "0" from now on
+    g.settings.MusicOn = g.settings.SoundsOn = g.settings.AnimationOn = false;
+    g.settings.MusicTrack = 7;
     const QByteArray loaded = saved(g);
 
-    g.state.BankerMoney = 0; // the next press ends a won game
-    g.state.PlayerMoney = 200;
-    g.vars.EvaluationCount = 30;
-    g.vars.WinCount = 12;
-    const QByteArray won = saved(g);
-
-    g.state.BankerMoney = 200;
-    g.state.PlayerMoney = 0;
-    const QByteArray lost = saved(g);
-
-    g.state.PlayerMoney = g.state.BankerMoney = 100;
-    g.state.DeckPos = 50; // a worn deck
-    const QByteArray worn = saved(g);
+    // The next press ends a won game, a lost one, or finds a worn deck.
+    const QByteArray won = edited(loaded, [](SavedGame &s) {
+        s.bankerMoney = 0;
+        s.playerMoney = 200;
+        s.evaluationCount = 30;
+        s.winCount = 12;
+    });
+    const QByteArray lost = edited(won, [](SavedGame &s) {
+        s.bankerMoney = 200;
+        s.playerMoney = 0;
+    });
+    const QByteArray worn = edited(lost, [](SavedGame &s) {
+        s.playerMoney = s.bankerMoney = 100;
+        s.deckPos = 50;
+    });
 
     return {{QStringLiteral("stood"), stood},
             {QStringLiteral("stood-then-play"), stood + script},
@@ -77,24 +89,24 @@ QList<QPair<QString, QByteArray>> savedGames()
 
 QList<QPair<QString, QByteArray>> recordsTables(const QString &scratch)
 {
-    GameState state;
+    RecordsTable table;
     const QStringList names = {QStringLiteral("Олена Петренко"), QStringLiteral("Іван"),
                                QStringLiteral("Ґалаґан Євгенія Їжакова"), QStringLiteral("Анонім"),
                                QStringLiteral("Player One"), QStringLiteral("  пробіли  "),
                                QStringLiteral("Ярослав"), QString(), QStringLiteral("Zoë ✓"),
                                QStringLiteral("Останній")};
     const std::int16_t scores[] = {1250, 980, 500, 321, 120, 45, 7, 0, 0, -15};
-    for (int n = 1; n <= recordsfile::Rows; ++n) {
-        state.RecordNames[n] = names[n - 1];
-        state.RecordScores[n] = scores[n - 1];
+    for (std::size_t n = 0; n < RecordsTable::Rows; ++n) {
+        table.names[n] = names[static_cast<qsizetype>(n)];
+        table.scores[n] = scores[n];
     }
     const QString path = scratch + QStringLiteral("/table.dat");
-    if (!recordsfile::WriteRecordsTable(state, path).isEmpty())
+    if (!recordsfile::write(path, table).ok())
         return {};
-    const QByteArray table = contents(path);
-    return {{QStringLiteral("cyrillic"), table},
-            {QStringLiteral("with-tail"), table + QByteArray("bytes after the tenth row")},
-            {QStringLiteral("short"), table.first(60)},
+    const QByteArray bytes = contents(path);
+    return {{QStringLiteral("cyrillic"), bytes},
+            {QStringLiteral("with-tail"), bytes + QByteArray("bytes after the tenth row")},
+            {QStringLiteral("short"), bytes.first(60)},
             {QStringLiteral("empty"), QByteArray()}};
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <cstdint>
-#include <random>
+#include <pcg_random.hpp>
 
-// Uniform numbers in [0, 1). The engine takes one by reference so that tests
-// can replay a game from a fixed seed.
+#include <cstdint>
+
+// Uniform numbers in [0, 1). The rules take one by reference so that a
+// game can be replayed from a fixed seed.
 class RandomSource
 {
 public:
@@ -12,18 +13,23 @@ public:
     virtual double next() = 0;
 };
 
+// PCG: fast where the shuffle's retries and the simulator draw millions.
 class SeededRandom final : public RandomSource
 {
 public:
+    using Engine = pcg64;
+
     explicit SeededRandom(std::uint64_t seed) : m_engine(seed) {}
+
+    double next() override { return unit(m_engine()); }
 
     // 53 random bits scaled by 2^-53: never reaches 1.0, unlike some
     // uniform_real_distribution implementations.
-    double next() override { return static_cast<double>(m_engine() >> 11) * 0x1.0p-53; }
+    static double unit(std::uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
 
     // Seconds since midnight, fraction included, as the seed of a new run.
     static std::uint64_t seedFromTimeOfDay();
 
 private:
-    std::mt19937_64 m_engine;
+    Engine m_engine;
 };

@@ -1,63 +1,36 @@
 #include "scoring.h"
 
-#include "card.h"
+#include <cmath>
 
 namespace scoring {
 
-HandValue evaluate(const OneBased<std::int16_t, 5> &hand, int count)
+Outcome decide(int p, int b, Outcome previous)
 {
-    HandValue v;
-    for (int i = 1; i <= count; ++i)
-        v.lowSum = static_cast<std::int16_t>(v.lowSum + card::lowValue(hand[i]));
-    for (int i = 1; i <= count; ++i) {
-        int value = card::lowValue(hand[i]);
-        if (card::isAce(hand[i]) && !v.aceHigh) {
-            value = 11;
-            v.aceHigh = true;
-        }
-        v.highSum = static_cast<std::int16_t>(v.highSum + value);
-    }
-    // A bust total first, then the best total of 21 or less overrides it.
-    for (int t = 22; t <= 55; ++t) {
-        if (t == v.lowSum || t == v.highSum) {
-            v.points = static_cast<std::int16_t>(t);
-            break;
-        }
-    }
-    for (int t = 21; t >= 1; --t) {
-        if (t == v.lowSum || t == v.highSum) {
-            v.points = static_cast<std::int16_t>(t);
-            break;
-        }
-    }
-    return v;
-}
-
-bool bankerDraws(int b, int p, int n)
-{
-    if (b < 15 && n < 5 && p <= 21)
-        return true;
-    return b < p && p <= 21 && n < 5;
-}
-
-QString winner(int p, int b, const QString &previous)
-{
-    QString w = previous;
+    Outcome w = previous;
     if (b > 21 && p < b)
-        w = QStringLiteral("Player");
+        w = Outcome::PlayerWins;
     if (p > 21 && b < p)
-        w = QStringLiteral("Computer");
+        w = Outcome::BankerWins;
     if (b <= 21 && p < b)
-        w = QStringLiteral("Computer");
+        w = Outcome::BankerWins;
     if (p <= 21 && b < p)
-        w = QStringLiteral("Player");
+        w = Outcome::PlayerWins;
     if (b == p && b <= 21 && p <= 21)
-        w = QStringLiteral("Nobody");
+        w = Outcome::Draw;
     if (b == 21)
-        w = p != 21 ? QStringLiteral("Computer") : QStringLiteral("Nobody");
+        w = p != 21 ? Outcome::BankerWins : Outcome::Draw;
     if (b != 21 && p == 21)
-        w = QStringLiteral("Player");
+        w = Outcome::PlayerWins;
     return w;
+}
+
+std::int32_t recordScore(int winCount, int evaluationCount)
+{
+    if (evaluationCount == 0)
+        return 0;
+    const double evaluations = evaluationCount;
+    return static_cast<std::int32_t>(
+        std::floor(static_cast<double>(std::int64_t{winCount} * 50000) / (evaluations * evaluations)));
 }
 
 } // namespace scoring

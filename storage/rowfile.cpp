@@ -27,19 +27,20 @@ void removeStaleCopies(const QString &path)
 
 } // namespace
 
-rowfile::ReadStatus rowfile::readHead(const QString &path, qsizetype maxBytes, QByteArray &head)
+FileStatus rowfile::readHead(const QString &path, qsizetype maxBytes, QByteArray &head)
 {
+    const auto fail = [&path](FileProblem problem) { return FileStatus{problem, path}; };
     const QFileInfo info(path);
     if (!info.exists())
-        return ReadStatus::Missing;
+        return fail(FileProblem::Missing);
     if (info.isDir())
-        return ReadStatus::IsDirectory;
+        return fail(FileProblem::IsDirectory);
     if (!info.isFile())
-        return ReadStatus::NotRegularFile; // a pipe or device could block or never end
+        return fail(FileProblem::Unreadable); // a pipe or device could block or never end
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return ReadStatus::Unreadable;
+        return fail(FileProblem::Unreadable);
     QByteArray bytes;
     while (bytes.size() < maxBytes) {
         const QByteArray chunk = file.read(maxBytes - bytes.size());
@@ -48,55 +49,56 @@ rowfile::ReadStatus rowfile::readHead(const QString &path, qsizetype maxBytes, Q
         bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError)
-        return ReadStatus::Unreadable;
+        return fail(FileProblem::Unreadable);
     head = bytes;
-    return ReadStatus::Ok;
+    return {};
 }
 
-rowfile::WriteStatus rowfile::replaceHead(const QString &path, const QByteArray &head)
+FileStatus rowfile::replaceHead(const QString &path, const QByteArray &head)
 {
+    const auto fail = [&path](FileProblem problem) { return FileStatus{problem, path}; };
     const QFileInfo info(path);
     if (info.isDir())
-        return WriteStatus::IsDirectory;
+        return fail(FileProblem::IsDirectory);
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir() && (folder.exists() || !QDir().mkpath(folder.filePath())))
-        return WriteStatus::FolderNotCreated;
+        return {FileProblem::FolderNotCreated, folder.filePath()};
 
     QFile old(path);
     const bool hasOld = info.exists();
     if (hasOld && (!info.isFile() || !old.open(QIODevice::ReadOnly)))
-        return WriteStatus::Unreadable;
+        return fail(FileProblem::Unreadable);
 
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
-        return WriteStatus::Unwritable;
+        return fail(FileProblem::Unwritable);
     if (out.write(head) != head.size()) {
         out.cancelWriting();
-        return WriteStatus::Unwritable;
+        return fail(FileProblem::Unwritable);
     }
 
     // The old tail is copied in pieces: a file may be far larger than its rows.
     if (hasOld && old.size() > head.size()) {
         if (!old.seek(head.size()))
-            return WriteStatus::Unreadable;
+            return fail(FileProblem::Unreadable);
         constexpr qint64 ChunkBytes = 64 * 1024;
         for (;;) {
             const QByteArray chunk = old.read(ChunkBytes);
             if (old.error() != QFileDevice::NoError) {
                 out.cancelWriting();
-                return WriteStatus::Unreadable;
+                return fail(FileProblem::Unreadable);
             }
             if (chunk.isEmpty())
                 break;
             if (out.write(chunk) != chunk.size()) {
                 out.cancelWriting();
-                return WriteStatus::Unwritable;
+                return fail(FileProblem::Unwritable);
             }
         }
     }
     old.close();
     if (!out.commit())
-        return WriteStatus::Unwritable;
+        return fail(FileProblem::Unwritable);
     removeStaleCopies(path);
-    return WriteStatus::Ok;
+    return {};
 }

@@ -1,41 +1,61 @@
 #pragma once
 
-#include "../game/gamestate.h"
+#include "filestatus.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <optional>
 
-// The saved game: one row of 323 bytes in 78 fixed-width fields.
+// The saved game as its file holds it: one row of 323 bytes in 78
+// fixed-width fields, in this order.
+struct SavedGame
+{
+    std::int16_t evaluationCount = 0;
+    std::int16_t winCount = 0;
+    // Read back only when the field says exactly "True" or "False"; a flag
+    // without a value is written as "False".
+    std::optional<bool> musicOn, soundsOn, animationOn;
+    std::int16_t musicTrack = 0;
+    std::int16_t playerMoney = 0;
+    std::int16_t stake = 0;
+    std::int16_t bankerMoney = 0;
+    std::int16_t reservedA = 0; // carried by the file only
+    std::array<std::int16_t, 52> deck{};
+    std::int16_t bankerCount = 0;
+    std::array<std::int16_t, 5> bankerHand{};
+    std::int16_t playerCount = 0;
+    std::array<std::int16_t, 5> playerHand{};
+    std::int16_t deckPos = 1;
+    std::int16_t reservedB = 0; // carried by the file only
+    // Written as it stands ("Stavka", "Game", "Finish", or a number); read
+    // back as the number its text starts with ("Finish" gives "0").
+    QString phase;
+    std::int16_t pot = 0;
+
+    friend bool operator==(const SavedGame &, const SavedGame &) = default;
+};
+
 namespace savegame {
 
 constexpr int RowBytes = 323;
 
-// The row for the current game (fields 1..78).
-QByteArray encode(const GameState &state, const Vars &vars);
+QByteArray encode(const SavedGame &game);
 
-// Flags read from a row: set only when the field says exactly "True" or "False".
-struct LoadedFlags
-{
-    std::optional<bool> musicOn, soundsOn, animationOn;
-};
-
-// Decodes a row into `state` and `vars` when every value is within the
-// limits the game can index (hand counts 0..5, cards 0 or a card code,
-// DeckPos 1..53, numbers in 16 bits). On refusal returns a Ukrainian
-// message and leaves both untouched. Otherwise the file is taken as it is:
-// Phase becomes the number its text starts with ("Finish" gives "0"), and
-// Stake and Pot are set as read, for the caller to reset. A flag changes
-// only when its field says exactly "True" or "False".
-QString decode(QByteArrayView row, GameState &state, Vars &vars, LoadedFlags &flags);
+// Every field by its encoding. Refuses a short row and numbers beyond 16
+// bits (Damaged, leaving `game` as it was); takes everything else as the
+// file holds it.
+FileStatus decode(QByteArrayView row, SavedGame &game);
 
 // Writes the row atomically at offset 0, keeping any bytes after it.
-// Creates a missing saves folder. Empty on success, else a message.
-QString write(const QString &path, const QByteArray &row);
+// Creates a missing saves folder.
+FileStatus write(const QString &path, const QByteArray &row);
 
 // Reads the first RowBytes bytes and nothing more; never creates the file.
-// Empty on success, else a message (missing, unreadable or short file).
-QString read(const QString &path, QByteArray &row);
+// A shorter file is Damaged (TooShort).
+FileStatus read(const QString &path, QByteArray &row);
 
 } // namespace savegame

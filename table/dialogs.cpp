@@ -1,27 +1,55 @@
 #include "dialogs.h"
 
+#include <QCloseEvent>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace {
+
+// A Yes/No question with no way out but its two buttons. The program's own
+// shutdown ends its event loop without closing it.
+class Question final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Escape) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+} // namespace
+
 namespace dialogs {
 
-int messageBox(QWidget *parent, const QString &text, const QString &title, TableView::Buttons buttons)
+TableView::Answer messageBox(QWidget *parent, const QString &text, const QString &title, bool question)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
-    if (buttons == TableView::Buttons::Ok) {
+    if (!question) {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
         QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
-        return TableView::AnswerOk;
+        return TableView::Answer::Ok;
     }
+    Question box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    // No close button on the frame where the window system honours it.
+    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     QPushButton *yes = box.addButton(QStringLiteral("Так"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("Ні"), QMessageBox::NoRole);
+    box.addButton(QStringLiteral("Ні"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.setEscapeButton(no);
     box.exec();
-    return box.clickedButton() == yes ? TableView::AnswerYes : TableView::AnswerNo;
+    return box.clickedButton() == yes ? TableView::Answer::Yes : TableView::Answer::No;
 }
 
 QString inputBox(QWidget *parent, const QString &title, const QString &prompt)

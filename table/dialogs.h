@@ -9,9 +9,9 @@ class QWidget;
 // The table's modal boxes, in Ukrainian and without icons.
 namespace dialogs {
 
-// Returns TableView::AnswerOk, AnswerYes or AnswerNo. Closing a Yes/No box
-// without choosing answers No.
-int messageBox(QWidget *parent, const QString &text, const QString &title, TableView::Buttons buttons);
+// An OK box answers Ok however it is closed. A question takes Yes or No
+// only: Esc and the close box do nothing there.
+TableView::Answer messageBox(QWidget *parent, const QString &text, const QString &title, bool question);
 
 // Returns the text typed, or an empty string on cancel.
 QString inputBox(QWidget *parent, const QString &title, const QString &prompt);

@@ -12,15 +12,17 @@ QString pot(const std::optional<std::int16_t> &pot)
     return pot ? QString::number(*pot) : QString();
 }
 
-QString result(const QString &winner, const QString &previous)
+QString result(Outcome outcome)
 {
-    if (winner == QLatin1String("Computer"))
+    switch (outcome) {
+    case Outcome::BankerWins:
         return QStringLiteral("Переміг Банківник");
-    if (winner == QLatin1String("Player"))
+    case Outcome::PlayerWins:
         return QStringLiteral("Переміг Гравець");
-    if (winner == QLatin1String("Nobody"))
-        return QStringLiteral("Нічия");
-    return previous;
+    case Outcome::Draw:
+        break;
+    }
+    return QStringLiteral("Нічия");
 }
 
 QString points(int playerPoints, int bankerPoints)

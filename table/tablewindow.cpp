@@ -3,9 +3,12 @@
 #include "artwork.h"
 #include "dialogs.h"
 #include "flight.h"
-#include "game.h"
+#include "gamecontroller.h"
 #include "imagebutton.h"
+#include "messagetext.h"
+#include "settings.h"
 #include "soundsystem.h"
+#include "tablelayout.h"
 #include "tabletext.h"
 #include "twips.h"
 #include "updown.h"
@@ -30,11 +33,6 @@ const QColor Yellow(255, 255, 0);
 constexpr int FontPixels = 24; // 18 pt at 96 dpi, kept in step with the twips layout
 constexpr int FlightInterval = 5;
 
-constexpr int SlotLeft(int i) { return 240 + 1800 * i; }
-constexpr int BankerRowTop = 960;
-constexpr int PlayerRowTop = 5520;
-constexpr int SlotWidth = 1560;
-constexpr int SlotHeight = 2370;
 
 QFont captionFont(bool bold)
 {
@@ -85,8 +83,8 @@ QLabel *makePictureBox(QWidget *parent, const QString &name, const QRect &geomet
 
 } // namespace
 
-TableWindow::TableWindow(GameState &state, Vars &vars, SoundSystem &sounds, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_vars(vars), m_sounds(sounds)
+TableWindow::TableWindow(Settings &settings, SoundSystem &sounds, QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_sounds(sounds)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("21"));
@@ -125,13 +123,14 @@ void TableWindow::buildTable()
     m_label4 = makeLabel(t, "Label4", QStringLiteral("100"), figureFont(), Red, true, right);
     m_label4->setGeometry(twips::rect(10920, 360, 735, 495));
 
+    using namespace tablelayout;
     for (int i = 0; i < 5; ++i) {
         m_picture2[static_cast<std::size_t>(i)] = makePictureBox(
-            t, QStringLiteral("Picture2_%1").arg(i), twips::rect(SlotLeft(i), BankerRowTop, SlotWidth, SlotHeight));
+            t, QStringLiteral("Picture2_%1").arg(i), twips::rect(slotLeft(i), BankerRowTop, SlotWidth, SlotHeight));
         m_picture2[static_cast<std::size_t>(i)]->hide();
     }
 
-    m_picture1 = makePictureBox(t, QStringLiteral("Picture1"), twips::rect(10080, 960, 1520, 2355));
+    m_picture1 = makePictureBox(t, QStringLiteral("Picture1"), twips::rect(DeckLeft, DeckTop, 1520, 2355));
     m_picture1->setAutoFillBackground(true);
     m_picture1->setPalette(palette);
     m_picture1->setPixmap(backPicture());
@@ -165,7 +164,7 @@ void TableWindow::buildTable()
     m_upDown->setGeometry(twips::rect(7680, 4800, 255, 495));
     connect(m_upDown, &UpDown::valueChanged, this, [this](int value) {
         if (m_game)
-            m_game->UpDown1_Change(value);
+            m_game->chooseStake(value);
     });
 
     struct ButtonSpec
@@ -195,7 +194,7 @@ void TableWindow::buildTable()
 
     for (int i = 0; i < 5; ++i) {
         m_picture3[static_cast<std::size_t>(i)] = makePictureBox(
-            t, QStringLiteral("Picture3_%1").arg(i), twips::rect(SlotLeft(i), PlayerRowTop, SlotWidth, SlotHeight));
+            t, QStringLiteral("Picture3_%1").arg(i), twips::rect(slotLeft(i), PlayerRowTop, SlotWidth, SlotHeight));
         m_picture3[static_cast<std::size_t>(i)]->hide();
     }
 
@@ -243,17 +242,17 @@ void TableWindow::buildMenus()
     connect(addMenuItem(game, QStringLiteral("NewGame"), QStringLiteral("Нова гра"), Qt::Key_F2),
             &QAction::triggered, this, [this] {
                 if (m_game)
-                    m_game->NewGame_Click();
+                    m_game->newGame();
             });
     connect(addMenuItem(game, QStringLiteral("opening"), QStringLiteral("Завантажити"), Qt::Key_F3),
             &QAction::triggered, this, [this] {
                 if (m_game)
-                    m_game->opening_Click();
+                    m_game->loadGame();
             });
     m_savingItem = addMenuItem(game, QStringLiteral("saving"), QStringLiteral("Зберегти"), Qt::Key_F4);
     connect(m_savingItem, &QAction::triggered, this, [this] {
         if (m_game)
-            m_game->saving_Click();
+            m_game->saveGame();
     });
 
     // The flags decide the check marks; a click only asks for the flip.
@@ -264,11 +263,7 @@ void TableWindow::buildMenus()
         item->setCheckable(true);
     connect(m_musicItem, &QAction::triggered, this, &TableWindow::music_Click);
     connect(m_soundsItem, &QAction::triggered, this, &TableWindow::sounds_Click);
-    connect(m_animeItem, &QAction::triggered, this, [this] {
-        if (m_game)
-            m_game->anime_Click();
-        m_animeItem->setChecked(m_vars.AnimationOn);
-    });
+    connect(m_animeItem, &QAction::triggered, this, &TableWindow::anime_Click);
 
     connect(addMenuItem(game, QStringLiteral("records"), QStringLiteral("Рекорди"), Qt::Key_F5),
             &QAction::triggered, this, &TableWindow::recordsRequested);
@@ -288,10 +283,10 @@ void TableWindow::buttonClicked(Button which)
     if (!m_game)
         return;
     switch (which) {
-    case Button::Stavka: m_game->CmdStavka_Click(); break;
-    case Button::Draw: m_game->CmdDraw_Click(); break;
-    case Button::Stop: m_game->CmdStop_Click(); break;
-    case Button::Next: m_game->CmdNext_Click(); break;
+    case Button::Stavka: m_game->bet(); break;
+    case Button::Draw: m_game->drawCard(); break;
+    case Button::Stop: m_game->stand(); break;
+    case Button::Next: m_game->nextRound(); break;
     }
 }
 
@@ -395,8 +390,6 @@ void TableWindow::playSound(const QString &relativePath) { m_sounds.playSound(re
 
 void TableWindow::setButtonEnabled(Button which, bool enabled) { SetButtonEnabled(button(which), enabled); }
 
-bool TableWindow::isButtonEnabled(Button which) const { return button(which)->isEnabled(); }
-
 void TableWindow::showButtons()
 {
     for (ImageButton *b : m_buttons)
@@ -405,12 +398,11 @@ void TableWindow::showButtons()
 
 void TableWindow::setSpinnerEnabled(bool enabled) { m_upDown->setEnabled(enabled); }
 
-int TableWindow::spinnerValue() const { return m_upDown->value(); }
-
 void TableWindow::setSpinnerValue(int value) { m_upDown->setValue(value); }
 
-void TableWindow::setLabel(Label label, const QString &text)
+void TableWindow::setLabel(Label label, int value)
 {
+    const QString text = QString::number(value);
     switch (label) {
     case Label::Stake: m_label14->setText(text); break;
     case Label::Pot: m_label8->setText(text); break;
@@ -439,11 +431,11 @@ void TableWindow::showSlotBack(Side side, int index)
 
 void TableWindow::hideSlot(Side side, int index) { slot(side, index)->hide(); }
 
-void TableWindow::paintRow(Side side, int count, const OneBased<std::int16_t, 5> &hand)
+void TableWindow::paintRow(Side side, const Hand &hand)
 {
-    for (int i = 1; i <= std::min(count, 5); ++i)
+    for (int i = 1; i <= std::min<int>(hand.count, Hand::MaxCards); ++i)
         slot(side, i - 1)->hide();
-    for (int j = 1; j <= 5; ++j) {
+    for (int j = 1; j <= Hand::MaxCards; ++j) {
         if (hand[j] == 0)
             continue;
         // A damaged saved game may bring a code that is no card: its slot stays empty.
@@ -456,32 +448,27 @@ void TableWindow::paintRow(Side side, int count, const OneBased<std::int16_t, 5>
     }
 }
 
-void TableWindow::redraw()
+void TableWindow::redraw(const TableScene &scene)
 {
-    m_label12->setText(QString::number(m_state.PlayerMoney));
-    m_label4->setText(QString::number(m_state.BankerMoney));
-    m_label8->setText(tabletext::pot(m_state.Pot));
+    m_label12->setText(QString::number(scene.playerMoney));
+    m_label4->setText(QString::number(scene.bankerMoney));
+    m_label8->setText(tabletext::pot(scene.pot));
     m_label6->hide();
     m_label7->hide();
 
-    if (m_state.Phase != QLatin1String("Stavka")) {
-        paintRow(Side::Banker, m_state.BankerCount, m_state.BankerHand);
+    if (scene.rows != TableScene::Rows::Untouched) {
+        paintRow(Side::Banker, scene.banker);
         // During the player's turn the banker's first card lies face down.
-        if (m_state.Phase == QLatin1String("Game"))
+        if (scene.rows == TableScene::Rows::BankerHoleDown)
             slot(Side::Banker, 0)->setPixmap(backPicture());
-        paintRow(Side::Player, m_state.PlayerCount, m_state.PlayerHand);
+        paintRow(Side::Player, scene.player);
     }
 
-    // The result waits until the banker has finished: until then the lines
-    // would tell the previous round.
-    const bool settled = !(m_game && m_game->isBankerPlaying());
-    if (m_state.Phase == QLatin1String("Finish") && settled) {
-        m_state.ResultText = tabletext::result(m_state.Winner, m_state.ResultText);
-        m_state.PointsText = tabletext::points(m_state.PlayerPoints, m_state.BankerPoints);
-        m_label6->setText(m_state.ResultText);
+    if (scene.result) {
+        m_label6->setText(tabletext::result(scene.result->outcome));
         m_label6->adjustSize();
         m_label6->show();
-        m_label7->setText(m_state.PointsText);
+        m_label7->setText(tabletext::points(scene.result->playerPoints, scene.result->bankerPoints));
         m_label7->adjustSize();
         m_label7->show();
     }
@@ -489,19 +476,21 @@ void TableWindow::redraw()
     repaint();
 }
 
-int TableWindow::messageBox(const QString &text, const QString &title, Buttons buttons)
+TableView::Answer TableWindow::ask(const Message &message)
 {
     // Nothing appears any more once the program is closing.
     if (m_closingForExit)
-        return buttons == Buttons::Ok ? AnswerOk : AnswerNo;
-    return dialogs::messageBox(this, text, title, buttons);
+        return message.isQuestion() ? Answer::No : Answer::Ok;
+    const MessageText words = messageText(message);
+    return dialogs::messageBox(this, words.text, words.title, message.isQuestion());
 }
 
-QString TableWindow::inputBox(const QString &title, const QString &prompt)
+QString TableWindow::askName(const Message &message)
 {
     if (m_closingForExit)
         return {};
-    return dialogs::inputBox(this, title, prompt);
+    const MessageText words = messageText(message);
+    return dialogs::inputBox(this, words.title, words.text);
 }
 
 void TableWindow::playTrack(int track) { m_sounds.playTrack(track); }
@@ -515,31 +504,37 @@ void TableWindow::exitGame() { emit exitRequested(); }
 void TableWindow::pause_Click()
 {
     m_sounds.stopMusic();
-    m_state.MsgAnswer = static_cast<std::int16_t>(messageBox(
-        QStringLiteral("Пауза... Для продовження натисніть на кнопку..."), QStringLiteral("Пауза!"), Buttons::Ok));
-    if (m_vars.MusicOn)
+    // However the box is closed, the game goes on.
+    ask(Message(Message::Id::Pause));
+    if (m_settings.MusicOn)
         m_sounds.resumeMusic();
 }
 
 void TableWindow::music_Click()
 {
-    m_vars.MusicOn = !m_vars.MusicOn;
-    if (m_vars.MusicOn)
+    m_settings.MusicOn = !m_settings.MusicOn;
+    if (m_settings.MusicOn)
         m_sounds.resumeMusic();
     else
         m_sounds.stopMusic();
-    setToggleChecked(Toggle::Music, m_vars.MusicOn);
+    setToggleChecked(Toggle::Music, m_settings.MusicOn);
 }
 
 void TableWindow::sounds_Click()
 {
-    m_vars.SoundsOn = !m_vars.SoundsOn;
-    setToggleChecked(Toggle::Sounds, m_vars.SoundsOn);
+    m_settings.SoundsOn = !m_settings.SoundsOn;
+    setToggleChecked(Toggle::Sounds, m_settings.SoundsOn);
+}
+
+void TableWindow::anime_Click()
+{
+    m_settings.AnimationOn = !m_settings.AnimationOn;
+    setToggleChecked(Toggle::Animation, m_settings.AnimationOn);
 }
 
 // --- Card flights -----------------------------------------------------------
 
-void TableWindow::startFlight(Side side)
+void TableWindow::startFlight(Side side, int card)
 {
     // One flying card, one flight: a flight of the other side never shares it.
     QTimer *other = flightTimer(side == Side::Player ? Side::Banker : Side::Player);
@@ -547,6 +542,8 @@ void TableWindow::startFlight(Side side)
         other->stop();
         m_picture4->hide();
     }
+    (side == Side::Player ? m_playerFlight : m_bankerFlight) = card;
+    m_flyingCard = flight::start();
     flightTimer(side)->start();
 }
 
@@ -554,18 +551,20 @@ void TableWindow::stopFlights()
 {
     m_tmrMovePlayer->stop();
     m_tmrMoveComputer->stop();
+    m_playerFlight = m_bankerFlight = 0;
     m_picture4->hide();
 }
 
 void TableWindow::moveFlyingCard()
 {
-    m_picture4->move(twips::point(m_state.FlyLeft, m_state.FlyTop));
+    m_picture4->move(twips::point(m_flyingCard.left, m_flyingCard.top));
     m_picture4->show();
 }
 
 void TableWindow::landCard(Side side, int card)
 {
     flightTimer(side)->stop();
+    (side == Side::Player ? m_playerFlight : m_bankerFlight) = 0;
     m_picture4->hide();
     emit cardLanded(side, card);
     if (m_game)
@@ -574,15 +573,15 @@ void TableWindow::landCard(Side side, int card)
 
 void TableWindow::TmrMovePlayer_Timer()
 {
-    const int k = m_state.PlayerCount;
+    const int k = m_playerFlight;
     if (k < 1 || k > 5) {
-        // No card to carry (the hands were cleared under the flight).
+        // No card to carry.
         m_tmrMovePlayer->stop();
         m_picture4->hide();
         return;
     }
-    const bool animate = m_vars.AnimationOn;
-    const bool arrived = flight::stepPlayer(m_state, k, animate);
+    const bool animate = m_settings.AnimationOn;
+    const bool arrived = flight::stepPlayer(m_flyingCard, k, animate);
     if (animate)
         moveFlyingCard();
     if (arrived)
@@ -592,14 +591,14 @@ void TableWindow::TmrMovePlayer_Timer()
 void TableWindow::TmrMoveComputer_Timer()
 {
     bool carried = false;
-    // Each case reads the count afresh: when a landing makes the banker draw,
+    // Each case reads the card afresh: when a landing makes the banker draw,
     // the new card takes its first step in this same tick.
     for (int k = 1; k <= 5; ++k) {
-        if (m_state.BankerCount != k || !m_tmrMoveComputer->isActive())
+        if (m_bankerFlight != k || !m_tmrMoveComputer->isActive())
             continue;
         carried = true;
-        const bool animate = m_vars.AnimationOn;
-        const bool arrived = flight::stepBanker(m_state, k, animate);
+        const bool animate = m_settings.AnimationOn;
+        const bool arrived = flight::stepBanker(m_flyingCard, k, animate);
         if (animate)
             moveFlyingCard();
         if (arrived)

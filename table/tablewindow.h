@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gamestate.h"
+#include "flight.h"
 #include "tableview.h"
 
 #include <QHash>
@@ -9,7 +9,7 @@
 
 #include <array>
 
-class Game;
+class GameController;
 class ImageButton;
 class QAction;
 class QLabel;
@@ -17,20 +17,21 @@ class QMenu;
 class QTimer;
 class SoundSystem;
 class UpDown;
+struct Settings;
 
-// The card table: the main window of the program and the engine's view.
-// It shows the game state, flies dealt cards from the deck to their slots,
-// and hands every click and menu command to the engine.
+// The card table: the main window of the program and the game's view.
+// It shows the scenes the game sends, flies dealt cards from the deck to
+// their slots, and hands every click and menu command to the game.
 class TableWindow : public QMainWindow, public TableView
 {
     Q_OBJECT
 
 public:
-    TableWindow(GameState &state, Vars &vars, SoundSystem &sounds, QWidget *parent = nullptr);
+    TableWindow(Settings &settings, SoundSystem &sounds, QWidget *parent = nullptr);
     ~TableWindow() override;
 
-    // The engine is made with this window as its view, so it comes second.
-    void attachGame(Game *game) { m_game = game; }
+    // The game is made with this window as its view, so it comes second.
+    void attachGame(GameController *game) { m_game = game; }
 
     // Start-up: each image button shows its normal plate.
     void resetButtonPictures();
@@ -41,6 +42,8 @@ public:
     UpDown *spinner() const { return m_upDown; }
     QLabel *slot(Side side, int index) const;
     QLabel *flyingCard() const { return m_picture4; }
+    // Where the flying card is, in twips.
+    flight::Position flyingCardPosition() const { return m_flyingCard; }
     QTimer *flightTimer(Side side) const;
     QAction *menuAction(const QString &name) const;
     // The one place a card code becomes a picture: null for an invalid code.
@@ -52,21 +55,19 @@ public:
     // TableView
     void playSound(const QString &relativePath) override;
     void setButtonEnabled(Button button, bool enabled) override;
-    bool isButtonEnabled(Button button) const override;
     void showButtons() override;
     void setSpinnerEnabled(bool enabled) override;
-    int spinnerValue() const override;
     void setSpinnerValue(int value) override;
-    void setLabel(Label label, const QString &text) override;
+    void setLabel(Label label, int value) override;
     void setSavingEnabled(bool enabled) override;
     void setToggleChecked(Toggle toggle, bool checked) override;
     void showSlotBack(Side side, int slot) override;
     void hideSlot(Side side, int slot) override;
-    void startFlight(Side side) override;
+    void startFlight(Side side, int card) override;
     void stopFlights() override;
-    void redraw() override;
-    int messageBox(const QString &text, const QString &title, Buttons buttons) override;
-    QString inputBox(const QString &title, const QString &prompt) override;
+    void redraw(const TableScene &scene) override;
+    Answer ask(const Message &message) override;
+    QString askName(const Message &message) override;
     void playTrack(int track) override;
     void stopMusic() override;
     void exitGame() override;
@@ -80,6 +81,7 @@ public slots:
     void pause_Click();
     void music_Click();
     void sounds_Click();
+    void anime_Click();
 
 signals:
     // A dealt card has reached its slot.
@@ -97,16 +99,15 @@ private:
     void buildTable();
     void buildMenus();
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut);
-    void paintRow(Side side, int count, const OneBased<std::int16_t, 5> &hand);
+    void paintRow(Side side, const Hand &hand);
     void landCard(Side side, int card);
     void buttonClicked(Button which);
     void moveFlyingCard();
     void refreshPictureScale();
 
-    GameState &m_state;
-    Vars &m_vars;
+    Settings &m_settings;
     SoundSystem &m_sounds;
-    Game *m_game = nullptr;
+    GameController *m_game = nullptr;
     bool m_closingForExit = false;
 
     QWidget *m_table = nullptr;
@@ -121,6 +122,10 @@ private:
     std::array<ImageButton *, 4> m_buttons{}; // CmdStavka, CmdDraw, CmdStop, CmdNext
     QTimer *m_tmrMovePlayer = nullptr;
     QTimer *m_tmrMoveComputer = nullptr;
+    flight::Position m_flyingCard;
+    // The card number each side's flight carries.
+    int m_playerFlight = 0;
+    int m_bankerFlight = 0;
     QAction *m_savingItem = nullptr;
     QAction *m_musicItem = nullptr;
     QAction *m_soundsItem = nullptr;

@@ -2,7 +2,7 @@
 #include "auxwindows.h"
 #include "recordswindow.h"
 #include "ruleswindow.h"
-#include "game.h"
+#include "gamecontroller.h"
 #include "imagebutton.h"
 #include "soundsystem.h"
 #include "tablewindow.h"
@@ -36,7 +36,7 @@ private:
 
 struct AppFixture
 {
-    AppFixture() : app(dir.path(), [this](Vars &, const QString &) { return std::make_unique<RecordingSounds>(calls); }) {}
+    AppFixture() : app(dir.path(), [this](Settings &, const QString &) { return std::make_unique<RecordingSounds>(calls); }) {}
     QTemporaryDir dir;
     QStringList calls;
     Application app;
@@ -60,8 +60,8 @@ private slots:
         QVERIFY(!w.isVisible());
         QCOMPARE(f.calls.value(0), QStringLiteral("startMusic"));
         QVERIFY(f.calls.indexOf(QStringLiteral("sound \\gamedata\\sounds\\dist.wav")) > 0);
-        QVERIFY(f.app.vars().MusicOn && f.app.vars().SoundsOn && f.app.vars().AnimationOn);
-        QCOMPARE(f.app.vars().MusicTrack, std::int16_t{1});
+        QVERIFY(f.app.settings().MusicOn && f.app.settings().SoundsOn && f.app.settings().AnimationOn);
+        QCOMPARE(f.app.settings().MusicTrack, std::int16_t{1});
         for (const char *item : {"music", "sounds", "anime"})
             QVERIFY2(w.menuAction(QLatin1String(item))->isChecked(), item);
         QVERIFY(!w.menuAction(QStringLiteral("saving"))->isEnabled());
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(w.button(Button::Draw)->pictureIndex(), ImageButton::Disabled);
         QVERIFY(!w.button(Button::Next)->isHidden());
         QVERIFY(w.flightTimer(Side::Player)->isActive());
-        QCOMPARE(f.app.state().Phase, QStringLiteral("Stavka"));
+        QCOMPARE(f.app.game().model().phase(), GameModel::Phase::Dealing);
         QVERIFY(w.findChild<QLabel *>(QStringLiteral("Label8"))->text().isEmpty());
 
         f.app.show();
@@ -122,8 +122,7 @@ private slots:
         QCOMPARE(f.calls.count(QStringLiteral("shutdown")), 1);
         for (QWidget *top : QApplication::topLevelWidgets())
             QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
-        QCOMPARE(w.messageBox(QStringLiteral("?"), QStringLiteral("?"), TableView::Buttons::YesNo),
-                 TableView::AnswerNo);
+        QCOMPARE(w.ask(Message(Message::Id::GameLost)), TableView::Answer::No);
     }
 };
 

@@ -4,8 +4,8 @@
 #include "developerswindow.h"
 #include "recordswindow.h"
 #include "ruleswindow.h"
-#include "game.h"
-#include "gamestate.h"
+#include "gamecontroller.h"
+#include "settings.h"
 #include "imagebutton.h"
 #include "random.h"
 #include "soundsystem.h"
@@ -32,18 +32,15 @@ using Button = TableView::Button;
 class RandomWindow final : public TableWindow
 {
 public:
-    RandomWindow(GameState &state, Vars &vars, SoundSystem &sounds, std::mt19937 &random)
-        : TableWindow(state, vars, sounds), m_random(random)
+    RandomWindow(Settings &settings, SoundSystem &sounds, std::mt19937 &random)
+        : TableWindow(settings, sounds), m_random(random)
     {
     }
 
     // Always another game: a "No" would end the run.
-    int messageBox(const QString &, const QString &, Buttons buttons) override
-    {
-        return buttons == Buttons::Ok ? AnswerOk : AnswerYes;
-    }
+    Answer ask(const Message &message) override { return message.isQuestion() ? Answer::Yes : Answer::Ok; }
 
-    QString inputBox(const QString &, const QString &) override
+    QString askName(const Message &) override
     {
         static const QString names[] = {
             QString(), QStringLiteral("Олеся"), QStringLiteral("   "), QStringLiteral("Ґаврило Їжакевич-Щербатюк-Єрмоленко"),
@@ -77,13 +74,13 @@ private slots:
         std::mt19937 random(seed);
         QTemporaryDir dir;
         Application app(
-            dir.path(), [](Vars &, const QString &) { return std::make_unique<SilentSoundSystem>(); },
-            [&random](GameState &state, Vars &vars, SoundSystem &sounds) {
-                return std::make_unique<RandomWindow>(state, vars, sounds, random);
+            dir.path(), [](Settings &, const QString &) { return std::make_unique<SilentSoundSystem>(); },
+            [&random](Settings &settings, SoundSystem &sounds) {
+                return std::make_unique<RandomWindow>(settings, sounds, random);
             });
         TableWindow &window = app.window();
-        GameState &state = app.state();
-        Game &game = app.game();
+        GameController &game = app.game();
+        const GameModel &model = game.model();
         // Only the test's own ticks move a card.
         for (Side side : {Side::Player, Side::Banker})
             window.flightTimer(side)->setInterval(3600 * 1000);
@@ -98,11 +95,18 @@ private slots:
         int total = 200;
 
         auto check = [&]() -> QString {
-            const bool staked = state.Phase == QLatin1String("Game") || game.isBankerPlaying();
-            if (const QString fault = brokenInvariant(state, app.vars(), staked, total); !fault.isEmpty())
+            if (const QString fault = brokenInvariant(model, total); !fault.isEmpty())
                 return fault;
             if (window.flightTimer(Side::Player)->isActive() && window.flightTimer(Side::Banker)->isActive())
                 return QStringLiteral("two flights at once");
+            // The buttons show the model's moves and nothing else.
+            const GameModel::Moves moves = model.moves();
+            const bool offered[] = {moves.bet, moves.draw, moves.stand, moves.next};
+            for (int b = 0; b < 4 && model.phase() != GameModel::Phase::GameOver; ++b)
+                if (window.button(static_cast<Button>(b))->isEnabled() != offered[b])
+                    return QStringLiteral("button %1 differs from the moves").arg(b);
+            if (upDown->isEnabled() != moves.bet && model.phase() != GameModel::Phase::GameOver)
+                return QStringLiteral("spinner differs from the moves");
             RecordsWindow *records = app.auxWindows()->recordsWindow();
             if (window.isVisible() == (records && records->isVisible()))
                 return QStringLiteral("table and records window both shown or both hidden");
@@ -127,7 +131,7 @@ private slots:
                     over->close();
             } else if (kind < 4) {
                 what = "click";
-                const bool gameOver = state.PlayerMoney < 1 || state.BankerMoney < 1;
+                const bool gameOver = model.playerMoney() < 1 || model.bankerMoney() < 1;
                 const bool settled = !game.isBankerPlaying() && !game.isCardFlying();
                 QTest::mouseClick(window.button(static_cast<Button>(kind)), Qt::LeftButton);
                 // Another game after one is over starts from 100 each.
@@ -149,8 +153,8 @@ private slots:
                 const bool loading = item == QLatin1String("opening");
                 window.menuAction(item)->trigger();
                 // A loaded file brings its own purses; a refused one changes nothing.
-                if (loading && state.Phase == QLatin1String("0"))
-                    total = state.PlayerMoney + state.BankerMoney;
+                if (loading && model.phase() == GameModel::Phase::Resumed)
+                    total = model.playerMoney() + model.bankerMoney();
                 if (item == QLatin1String("NewGame"))
                     total = 200;
             } else {

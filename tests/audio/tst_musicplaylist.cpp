@@ -1,6 +1,6 @@
 // The music playlist against a player that only remembers its commands.
 #include "fakemediaplayer.h"
-#include "gamestate.h"
+#include "settings.h"
 #include "musicplaylist.h"
 
 #include <QTest>
@@ -29,27 +29,34 @@ class TestMusicPlaylist : public QObject
     Q_OBJECT
 
 private:
-    Vars m_vars;
+    Settings m_settings;
     FakeMediaPlayer *m_player = nullptr;
     MusicPlaylist *m_playlist = nullptr;
 
     // The player as start-up leaves it, then with the given track open.
     void startOn(int trackNumber, const QString &openFile)
     {
-        m_vars.MusicOn = true;
-        m_vars.MusicTrack = static_cast<std::int16_t>(trackNumber);
+        m_settings.MusicOn = true;
+        m_settings.MusicTrack = static_cast<std::int16_t>(trackNumber);
         m_player->setFileName(openFile);
         m_player->open();
         m_player->play();
         m_player->clearLog();
     }
 
+    // The music menu item switched off, as the table carries it out.
+    void switchMusicOff()
+    {
+        m_settings.MusicOn = false;
+        m_playlist->stop();
+    }
+
 private slots:
     void init()
     {
-        m_vars = Vars{};
+        m_settings = Settings{};
         m_player = new FakeMediaPlayer(this);
-        m_playlist = new MusicPlaylist(*m_player, m_vars, Base, this);
+        m_playlist = new MusicPlaylist(*m_player, m_settings, Base, this);
     }
 
     void cleanup()
@@ -96,7 +103,7 @@ private slots:
 
         m_player->playToEnd();
 
-        QCOMPARE(m_vars.MusicTrack, next);
+        QCOMPARE(m_settings.MusicTrack, next);
         QStringList expected{Stop, Close};
         if (named)
             expected << file(nextFile);
@@ -108,8 +115,8 @@ private slots:
 
     void theListLoopsThroughAllEightTracks()
     {
-        m_vars.MusicTrack = 1;
-        m_vars.MusicOn = true;
+        m_settings.MusicTrack = 1;
+        m_settings.MusicOn = true;
         m_playlist->start();
         QStringList opened;
         for (int i = 0; i < 16; ++i) {
@@ -122,7 +129,7 @@ private slots:
             for (int n : {2, 3, 4, 5, 6, 7, 8, 1})
                 expected << track(n);
         QCOMPARE(opened, expected);
-        QCOMPARE(m_vars.MusicTrack, 1);
+        QCOMPARE(m_settings.MusicTrack, 1);
     }
 
     void outOfRangeFromZeroCountsUpThenGoesOn()
@@ -132,7 +139,7 @@ private slots:
         QStringList opened;
         for (int i = 0; i < 4; ++i) {
             m_player->playToEnd();
-            numbers << m_vars.MusicTrack;
+            numbers << m_settings.MusicTrack;
             opened << m_player->openFile();
         }
         QCOMPARE(numbers, (QList<int>{-1, 0, 1, 2}));
@@ -153,13 +160,13 @@ private slots:
         startOn(3, track(3));
         m_player->advance(30'000);
         if (!musicOn) {
-            m_playlist->toggleMusic();
+            switchMusicOff();
             m_player->clearLog();
         }
         for (int i = 0; i < 100; ++i) // short of the end when playing
             m_player->advance(500);
         QCOMPARE(m_player->log(), QStringList{});
-        QCOMPARE(m_vars.MusicTrack, 3);
+        QCOMPARE(m_settings.MusicTrack, 3);
         QCOMPARE(m_player->position(), musicOn ? 80'000 : 30'000);
     }
 
@@ -181,7 +188,7 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, expectedFile);
         startOn(4, QStringLiteral("/elsewhere/previous.mp3"));
-        m_vars.MusicOn = false;
+        m_settings.MusicOn = false;
 
         m_playlist->Play_Track(number);
 
@@ -193,8 +200,8 @@ private slots:
         QCOMPARE(m_player->openFile(), expectedFile);
         QCOMPARE(m_player->position(), 0);
         // The caller owns the number and the switch.
-        QCOMPARE(m_vars.MusicTrack, 4);
-        QCOMPARE(m_vars.MusicOn, false);
+        QCOMPARE(m_settings.MusicTrack, 4);
+        QCOMPARE(m_settings.MusicOn, false);
     }
 
     void musicOffAndOnResumesTheSameTrack()
@@ -202,15 +209,17 @@ private slots:
         startOn(5, track(5));
         m_player->advance(20'000);
 
-        m_playlist->toggleMusic();
-        QCOMPARE(m_vars.MusicOn, false);
+        switchMusicOff();
         QVERIFY(!m_player->isPlaying());
         m_player->advance(10'000); // stands stopped
-        m_playlist->toggleMusic();
+        QCOMPARE(m_settings.MusicOn, false);
+        m_settings.MusicOn = true; // and on again
+        m_playlist->resume();
 
-        QCOMPARE(m_vars.MusicOn, true);
+        // The playlist leaves the switch to the table.
+        QCOMPARE(m_settings.MusicOn, true);
         QCOMPARE(m_player->log(), (QStringList{Stop, Play}));
-        QCOMPARE(m_vars.MusicTrack, 5);
+        QCOMPARE(m_settings.MusicTrack, 5);
         QCOMPARE(m_player->openFile(), track(5));
         QCOMPARE(m_player->position(), 20'000);
         QVERIFY(m_player->isPlaying());
@@ -224,24 +233,31 @@ private slots:
         QTest::newRow("music off") << false << QStringList{Stop};
     }
 
+    // The table's pause: "Stop" whether the music is on or not, "Play" after
+    // the box only when it is on; the track keeps its place meanwhile.
     void pause()
     {
         QFETCH(bool, musicOn);
         QFETCH(QStringList, expected);
         startOn(2, track(2));
+        m_player->advance(15'000);
         if (!musicOn) {
-            m_playlist->toggleMusic();
+            switchMusicOff();
             m_player->clearLog();
         }
 
-        m_playlist->beginPause();
+        m_playlist->stop();
         QVERIFY(!m_player->isPlaying());
-        m_playlist->endPause();
+        m_player->advance(10'000); // status while the box is up
+        if (m_settings.MusicOn)
+            m_playlist->resume();
 
         QCOMPARE(m_player->log(), expected);
         QCOMPARE(m_player->isPlaying(), musicOn);
-        QCOMPARE(m_vars.MusicOn, musicOn);
-        QCOMPARE(m_vars.MusicTrack, 2);
+        QCOMPARE(m_player->openFile(), track(2));
+        QCOMPARE(m_player->position(), 15'000);
+        QCOMPARE(m_settings.MusicOn, musicOn);
+        QCOMPARE(m_settings.MusicTrack, 2);
     }
 
     void shutdownStopsAndCloses_data()
@@ -255,7 +271,7 @@ private slots:
     {
         QFETCH(bool, musicOn);
         startOn(6, track(6));
-        m_vars.MusicOn = musicOn;
+        m_settings.MusicOn = musicOn;
         m_playlist->shutdown();
         QCOMPARE(m_player->log(), (QStringList{Stop, Close}));
         QVERIFY(!m_player->isOpen());

@@ -1,7 +1,7 @@
 // The music player over Qt Multimedia, with a real short track, headless and
 // usually without any sound device.
 #include "gamepaths.h"
-#include "gamestate.h"
+#include "settings.h"
 #include "qtmediaplayer.h"
 #include "qtsoundsystem.h"
 
@@ -147,23 +147,25 @@ private slots:
     void soundSystemWithoutDataStaysSilent()
     {
         QTemporaryDir empty;
-        Vars vars;
-        vars.MusicOn = true;
-        vars.SoundsOn = true;
-        vars.MusicTrack = 1;
-        QtSoundSystem sound(vars, empty.path());
+        Settings settings;
+        settings.MusicOn = true;
+        settings.SoundsOn = true;
+        settings.MusicTrack = 1;
+        QtSoundSystem sound(settings, empty.path());
         sound.startMusic();
         sound.playSound(gamefiles::Dist);
         for (int i = 0; i < 4; ++i)
             sound.playSound(gamefiles::Draw);
-        sound.beginPause();
-        sound.endPause();
-        sound.toggleMusic();
-        sound.toggleMusic();
+        sound.stopMusic(); // the pause, as the table carries it out
+        sound.resumeMusic();
+        settings.MusicOn = false; // the music item off and on again
+        sound.stopMusic();
+        settings.MusicOn = true;
+        sound.resumeMusic();
         sound.playTrack(3);
         sound.stopMusic();
         QTest::qWait(3 * QtMediaPlayer::StatusInterval);
-        QCOMPARE(vars.MusicTrack, 1);
+        QCOMPARE(settings.MusicTrack, 1);
         sound.shutdown();
         sound.shutdown();
     }

@@ -2,7 +2,7 @@
 #include "effectsplayer.h"
 #include "fakemediaplayer.h"
 #include "gamepaths.h"
-#include "gamestate.h"
+#include "settings.h"
 #include "qteffectsplayer.h"
 #include "qtsoundsystem.h"
 #include "soundeffects.h"
@@ -87,9 +87,9 @@ private slots:
 
         QStringList log;
         FakeEffectsPlayer player(&log);
-        Vars vars;
-        vars.SoundsOn = soundsOn;
-        SoundEffects effects(player, vars);
+        Settings settings;
+        settings.SoundsOn = soundsOn;
+        SoundEffects effects(player, settings);
         effects.Play_Sound(path);
 
         QCOMPARE(log, played ? QStringList{path} : QStringList{});
@@ -104,19 +104,19 @@ private slots:
         QVERIFY(writeFile(dist, tinyWav(100)));
         QStringList log;
         FakeEffectsPlayer player(&log);
-        Vars vars;
-        vars.SoundsOn = true;
-        SoundEffects effects(player, vars);
+        Settings settings;
+        settings.SoundsOn = true;
+        SoundEffects effects(player, settings);
 
         effects.Play_Sound(dist);
         for (int i = 0; i < 4; ++i)
             effects.Play_Sound(draw);
-        effects.toggleSounds();
-        QCOMPARE(vars.SoundsOn, false);
+        settings.SoundsOn = false; // the sounds menu item, as the table flips it
         effects.Play_Sound(draw);
-        effects.toggleSounds();
-        QCOMPARE(vars.SoundsOn, true);
+        QCOMPARE(settings.SoundsOn, false);
+        settings.SoundsOn = true;
         effects.Play_Sound(dist);
+        QCOMPARE(settings.SoundsOn, true);
 
         QCOMPARE(log, (QStringList{dist, draw, draw, draw, draw, dist}));
     }
@@ -126,10 +126,10 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(writeFile(gamePath(dir.path(), gamefiles::Click), tinyWav(100)));
         QStringList log;
-        Vars vars;
-        vars.SoundsOn = true;
+        Settings settings;
+        settings.SoundsOn = true;
         auto *music = new FakeMediaPlayer;
-        QtSoundSystem sound(vars, dir.path(), music, std::make_unique<FakeEffectsPlayer>(&log));
+        QtSoundSystem sound(settings, dir.path(), music, std::make_unique<FakeEffectsPlayer>(&log));
 
         sound.playSound(gamefiles::Click);
         sound.playSound(gamefiles::Draw); // not there: silence
@@ -139,45 +139,48 @@ private slots:
     // The table's music commands, down to the player.
     void soundSystemDrivesTheMusic()
     {
-        Vars vars;
-        vars.MusicTrack = 1;
+        Settings settings;
+        settings.MusicTrack = 1;
         auto *music = new FakeMediaPlayer;
         QStringList effectsLog;
-        QtSoundSystem sound(vars, QStringLiteral("/g"), music,
+        QtSoundSystem sound(settings, QStringLiteral("/g"), music,
                             std::make_unique<FakeEffectsPlayer>(&effectsLog));
         const QString first = QStringLiteral("File /g/gamedata/music/01.mp3");
 
         sound.startMusic();
-        vars.MusicOn = true;
+        settings.MusicOn = true;
         QCOMPARE(music->log(), (QStringList{first, "Open", "Play"}));
 
         // A loaded game with its music off stops the player.
         music->clearLog();
-        vars.MusicOn = false;
-        vars.MusicTrack = 7;
+        settings.MusicOn = false;
+        settings.MusicTrack = 7;
         sound.stopMusic();
         QCOMPARE(music->log(), QStringList{"Stop"});
         QVERIFY(!music->isPlaying());
         music->advance(500);
-        QCOMPARE(vars.MusicTrack, 7);
+        QCOMPARE(settings.MusicTrack, 7);
 
         // A loaded game with its music on starts its track from the beginning.
         music->clearLog();
-        vars.MusicOn = true;
-        sound.playTrack(vars.MusicTrack);
+        settings.MusicOn = true;
+        sound.playTrack(settings.MusicTrack);
         QCOMPARE(music->log(),
                  (QStringList{"Stop", "Close", "File /g/gamedata/music/07.mp3", "Open", "Play"}));
 
         // Track ends are followed without the table's help.
         music->playToEnd();
-        QCOMPARE(vars.MusicTrack, 8);
+        QCOMPARE(settings.MusicTrack, 8);
         QCOMPARE(music->openFile(), QStringLiteral("/g/gamedata/music/08.mp3"));
 
+        // The music item off, the pause with the music off, the item on
+        // again, as the table carries them out; then exit.
         music->clearLog();
-        sound.toggleMusic();
-        sound.beginPause();
-        sound.endPause();
-        sound.toggleMusic();
+        settings.MusicOn = false;
+        sound.stopMusic();
+        sound.stopMusic();
+        settings.MusicOn = true;
+        sound.resumeMusic();
         sound.resumeMusic();
         sound.shutdown();
         QCOMPARE(music->log(), (QStringList{"Stop", "Stop", "Play", "Play", "Stop", "Close"}));

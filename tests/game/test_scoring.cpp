@@ -4,6 +4,8 @@
 
 #include <vector>
 
+Q_DECLARE_METATYPE(Outcome)
+
 using Cards = std::vector<int>;
 
 class TestScoring : public QObject
@@ -34,13 +36,13 @@ private slots:
         QFETCH(int, low);
         QFETCH(int, high);
         QFETCH(int, points);
-        OneBased<std::int16_t, 5> hand;
-        for (std::size_t i = 0; i < cards.size(); ++i)
-            hand[static_cast<int>(i) + 1] = static_cast<std::int16_t>(cards[i]);
+        Hand hand;
+        for (int c : cards)
+            hand.add(static_cast<Card>(c));
         // Cards beyond the count never count.
         if (cards.size() < 5)
-            hand[5] = 113;
-        const auto v = scoring::evaluate(hand, static_cast<int>(cards.size()));
+            hand.cards[4] = 113;
+        const auto v = scoring::evaluate(hand);
         QCOMPARE(int(v.lowSum), low);
         QCOMPARE(int(v.highSum), high);
         QCOMPARE(int(v.points), points);
@@ -76,24 +78,50 @@ private slots:
     {
         QTest::addColumn<int>("player");
         QTest::addColumn<int>("banker");
-        QTest::addColumn<QString>("winner");
+        QTest::addColumn<Outcome>("winner");
 
-        QTest::newRow("player bust") << 25 << 18 << "Computer";
-        QTest::newRow("banker bust") << 18 << 24 << "Player";
-        QTest::newRow("player ahead") << 20 << 18 << "Player";
-        QTest::newRow("banker ahead") << 17 << 19 << "Computer";
-        QTest::newRow("equal 20") << 20 << 20 << "Nobody";
-        QTest::newRow("21 against 21") << 21 << 21 << "Nobody";
-        QTest::newRow("banker 21") << 20 << 21 << "Computer";
-        QTest::newRow("player 21") << 21 << 19 << "Player";
-        QTest::newRow("player 21 against bust") << 21 << 26 << "Player";
+        QTest::newRow("player bust") << 25 << 18 << Outcome::BankerWins;
+        QTest::newRow("banker bust") << 18 << 24 << Outcome::PlayerWins;
+        QTest::newRow("player ahead") << 20 << 18 << Outcome::PlayerWins;
+        QTest::newRow("banker ahead") << 17 << 19 << Outcome::BankerWins;
+        QTest::newRow("equal 20") << 20 << 20 << Outcome::Draw;
+        QTest::newRow("21 against 21") << 21 << 21 << Outcome::Draw;
+        QTest::newRow("banker 21") << 20 << 21 << Outcome::BankerWins;
+        QTest::newRow("player 21") << 21 << 19 << Outcome::PlayerWins;
+        QTest::newRow("player 21 against bust") << 21 << 26 << Outcome::PlayerWins;
     }
     void winner()
     {
         QFETCH(int, player);
         QFETCH(int, banker);
-        QFETCH(QString, winner);
-        QCOMPARE(scoring::winner(player, banker, QStringLiteral("previous")), winner);
+        QFETCH(Outcome, winner);
+        // An outcome no test yields shows that every row is decided by the rules.
+        QCOMPARE(scoring::decide(player, banker, static_cast<Outcome>(99)), winner);
+    }
+
+    // Both bust on equal points: no test holds and the previous outcome stays.
+    void equalBustKeepsPrevious()
+    {
+        QCOMPARE(scoring::decide(23, 23, Outcome::PlayerWins), Outcome::PlayerWins);
+    }
+
+    void recordScore_data()
+    {
+        QTest::addColumn<int>("wins");
+        QTest::addColumn<int>("evaluations");
+        QTest::addColumn<int>("score");
+        QTest::newRow("12 wins in 40") << 12 << 40 << 375;
+        QTest::newRow("10 wins in 20: the best") << 10 << 20 << 1250;
+        QTest::newRow("long game past 16 bits") << 30 << 400 << 9;
+        QTest::newRow("very long game") << 300 << 32000 << 0;
+        QTest::newRow("no evaluation from a damaged file") << 5 << 0 << 0;
+    }
+    void recordScore()
+    {
+        QFETCH(int, wins);
+        QFETCH(int, evaluations);
+        QFETCH(int, score);
+        QCOMPARE(scoring::recordScore(wins, evaluations), score);
     }
 };
 

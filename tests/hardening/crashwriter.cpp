@@ -2,11 +2,7 @@
 // between two versions of each, until it is killed. The crash-safety test
 // kills it at random moments and looks at what the files hold.
 // Usage: crashwriter BASE_DIR
-#include "faketable.h"
-#include "game.h"
-#include "gamepaths.h"
-#include "random.h"
-#include "recordsfile.h"
+#include "datafolder.h"
 #include "twogames.h"
 
 #include <QCoreApplication>
@@ -20,32 +16,19 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: crashwriter BASE_DIR\n");
         return 2;
     }
-    const QString baseDir = QString::fromLocal8Bit(argv[1]);
-    const QString recordsPath = gamePath(baseDir, gamefiles::Records);
-    const QString saved = QStringLiteral("Гру успішно збережено... Для продовження натисніть на кнопку...");
-
-    GameState state;
-    Vars vars;
-    FakeTable table;
-    SeededRandom random(21);
-    Game game(state, vars, table, random, baseDir);
-    table.game = &game;
-    GameState records;
+    // The same folder and calls the game saves and enters records through.
+    const DataFolder files(QString::fromLocal8Bit(argv[1]));
+    const SavedGame games[2] = {twogames::game(0), twogames::game(1)};
+    const RecordsTable tables[2] = {twogames::records(0), twogames::records(1)};
 
     for (long long i = 0;; ++i) {
         const int which = static_cast<int>(i % 2);
-        twogames::game(which, state, vars);
-        game.saving_Click();
-        if (table.messages.size() != 1 || table.messages.first().text != saved) {
-            std::fprintf(stderr, "save failed: %s\n", qPrintable(table.messages.value(0).text));
+        if (const FileStatus s = files.save(games[which]); !s.ok()) {
+            std::fprintf(stderr, "save failed: problem %d\n", int(s.problem));
             return 1;
         }
-        table.messages.clear();
-
-        twogames::records(which, records);
-        const QString error = recordsfile::WriteRecordsTable(records, recordsPath);
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "records failed: %s\n", qPrintable(error));
+        if (const FileStatus s = files.writeRecords(tables[which]); !s.ok()) {
+            std::fprintf(stderr, "records failed: problem %d\n", int(s.problem));
             return 1;
         }
         if (i == 1) { // both versions written once: the test may start killing

@@ -58,12 +58,8 @@ private slots:
         QByteArray saves[2];
         QByteArray tables[2];
         for (int which = 0; which < 2; ++which) {
-            GameState state;
-            Vars vars;
-            twogames::game(which, state, vars);
-            saves[which] = savegame::encode(state, vars) + saveTail;
-            twogames::records(which, state);
-            tables[which] = recordsfile::encodeTable(state) + recordsTail;
+            saves[which] = savegame::encode(twogames::game(which)) + saveTail;
+            tables[which] = recordsfile::encode(twogames::records(which)) + recordsTail;
         }
         QCOMPARE(saves[0].size(), 323 + saveTail.size());
         QCOMPARE(tables[0].size(), 250 + recordsTail.size());
@@ -109,12 +105,8 @@ private slots:
         QVERIFY(seen[1][0] > 0 && seen[1][1] > 0);
 
         // One more write of each file leaves nothing but the file.
-        GameState state;
-        Vars vars;
-        twogames::game(1, state, vars);
-        QCOMPARE(savegame::write(savePath, savegame::encode(state, vars)), QString());
-        twogames::records(1, state);
-        QCOMPARE(recordsfile::WriteRecordsTable(state, recordsPath), QString());
+        QVERIFY(savegame::write(savePath, savegame::encode(twogames::game(1))).ok());
+        QVERIFY(recordsfile::write(recordsPath, twogames::records(1)).ok());
         QCOMPARE(contents(savePath), saves[1]);
         QCOMPARE(contents(recordsPath), tables[1]);
         for (const QString &path : {savePath, recordsPath})
@@ -137,12 +129,8 @@ private slots:
                 put(QFileInfo(path).dir().filePath(name), "x");
         }
 
-        GameState state;
-        Vars vars;
-        twogames::game(0, state, vars);
-        QCOMPARE(savegame::write(savePath, savegame::encode(state, vars)), QString());
-        twogames::records(0, state);
-        QCOMPARE(recordsfile::WriteRecordsTable(state, recordsPath), QString());
+        QVERIFY(savegame::write(savePath, savegame::encode(twogames::game(0))).ok());
+        QVERIFY(recordsfile::write(recordsPath, twogames::records(0)).ok());
 
         QStringList expected = kept;
         expected.sort();

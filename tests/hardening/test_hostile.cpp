@@ -9,6 +9,7 @@
 #include "fixedwidth.h"
 #include "gamepaths.h"
 #include "recordsfile.h"
+#include "savedgamemapping.h"
 #include "savegame.h"
 
 #include <QDir>
@@ -67,12 +68,19 @@ QMap<QString, QByteArray> tree(const QString &root)
     return entries;
 }
 
+// The row a save would write now.
+QByteArray saveRow(const TestGame &g)
+{
+    return savegame::encode(savedgamemapping::record(g.model(), g.settings, {}));
+}
+
 // Everything a refused load or a failed save must leave as it was.
 QByteArray snapshot(const TestGame &g)
 {
-    return savegame::encode(g.state, g.vars) + g.state.Phase.toUtf8() + ' ' + g.state.Winner.toUtf8()
-           + ' ' + QByteArray::number(g.state.Pot.value_or(-1)) + ' ' + QByteArray::number(g.state.PlayerPoints)
-           + ' ' + QByteArray::number(g.state.BankerPoints) + ' ' + QByteArray::number(g.vars.RecordScore);
+    const GameModel &m = g.model();
+    return saveRow(g) + ' ' + QByteArray::number(int(m.phase())) + ' ' + QByteArray::number(int(m.lastOutcome()))
+           + ' ' + QByteArray::number(m.pot().value_or(-1)) + ' ' + QByteArray::number(m.playerPoints()) + ' '
+           + QByteArray::number(m.bankerPoints());
 }
 
 bool isUkrainian(const QString &text)
@@ -91,17 +99,12 @@ void playToStand(TestGame &g)
 // The other game of the crash test, as a saved row.
 QByteArray otherGameRow()
 {
-    GameState state;
-    Vars vars;
-    twogames::game(1, state, vars);
-    return savegame::encode(state, vars);
+    return savegame::encode(twogames::game(1));
 }
 
 QByteArray recordsTable()
 {
-    GameState state;
-    twogames::records(0, state);
-    return recordsfile::encodeTable(state);
+    return recordsfile::encode(twogames::records(0));
 }
 
 bool isRoot()
@@ -124,7 +127,7 @@ private slots:
         const QString gamedata = QDir(g.dir.path()).filePath(QStringLiteral("gamedata"));
 
         // Loading reports the missing file and creates nothing.
-        g.game.opening_Click();
+        g.game.loadGame();
         QCOMPARE(g.table.messages.size(), 1);
         QCOMPARE(g.table.messages[0].title, LoadTitle);
         QVERIFY2(g.table.messages[0].text.contains(QStringLiteral("не знайдено")), qPrintable(g.table.messages[0].text));
@@ -132,20 +135,19 @@ private slots:
         QVERIFY(!QFileInfo::exists(gamedata));
 
         // The records table reads as ten empty places; a score of 0 enters none.
-        g.game.EnterRecord(0);
+        RecordsTable empty;
+        QVERIFY(g.files.readRecords(empty).ok());
+        QCOMPARE(empty, RecordsTable());
+        g.game.enterRecord(0);
         QCOMPARE(g.table.messages.last().text, QStringLiteral("Ура! Ви перемогли! Бажаєте грати ще?"));
-        for (int n = 1; n <= 10; ++n) {
-            QCOMPARE(g.state.RecordNames[n], QString());
-            QCOMPARE(g.state.RecordScores[n], 0);
-        }
         QVERIFY(!QFileInfo::exists(gamedata));
 
         // Saving and entering a record create the folders they need.
-        g.game.saving_Click();
+        g.game.saveGame();
         QCOMPARE(g.table.messages.last().text, Saved);
-        QCOMPARE(contents(gamePath(g.dir.path(), gamefiles::SavedGame)), savegame::encode(g.state, g.vars));
+        QCOMPARE(contents(gamePath(g.dir.path(), gamefiles::SavedGame)), saveRow(g));
         g.table.names.enqueue(QStringLiteral("Перший"));
-        g.game.EnterRecord(250);
+        g.game.enterRecord(250);
         const QByteArray table = contents(gamePath(g.dir.path(), gamefiles::Records));
         QCOMPARE(table.size(), 250);
         QCOMPARE(table.first(25), cp1251::encode(QStringLiteral("Перший")) + QByteArray(14, ' ') + " 250 ");
@@ -219,7 +221,7 @@ private slots:
         QMap<QString, QByteArray> files = tree(base);
         QByteArray game = snapshot(g);
         g.table.messages.clear();
-        g.game.saving_Click();
+        g.game.saveGame();
         QCOMPARE(g.table.messages.size(), 1);
         QCOMPARE(g.table.messages[0].title, SaveTitle);
         const QString saveText = g.table.messages[0].text;
@@ -235,7 +237,7 @@ private slots:
         files = tree(base);
         game = snapshot(g);
         g.table.messages.clear();
-        g.game.opening_Click();
+        g.game.loadGame();
         QCOMPARE(g.table.messages.size(), 1);
         QCOMPARE(g.table.messages[0].title, LoadTitle);
         QCOMPARE(g.table.messages[0].text == Loaded, loads);
@@ -250,14 +252,14 @@ private slots:
         files = tree(base);
         g.table.messages.clear();
         g.table.names.enqueue(QStringLiteral("Переможець"));
-        g.game.EnterRecord(990);
+        g.game.enterRecord(990);
         QCOMPARE(g.table.messages.last().title, QStringLiteral("Перемога!"));
-        QCOMPARE(g.table.messages.last().buttons, TableView::Buttons::YesNo);
+        QCOMPARE(g.table.messages.last().question, true);
         QCOMPARE(g.table.messages.size(), records ? 1 : 2);
         if (records) {
-            GameState read;
-            QCOMPARE(recordsfile::ReadRecordsTable(read, recordsPath), QString());
-            QCOMPARE(read.RecordNames[1], QStringLiteral("Переможець"));
+            RecordsTable read;
+            QVERIFY(recordsfile::read(recordsPath, read).ok());
+            QCOMPARE(read.names[0], QStringLiteral("Переможець"));
         } else {
             QCOMPARE(g.table.messages[0].title, QStringLiteral("Рекорди"));
             QVERIFY2(isUkrainian(g.table.messages[0].text), qPrintable(g.table.messages[0].text));
@@ -280,12 +282,12 @@ private slots:
             QVERIFY(file.resize(Huge)); // sparse: no disk space used
         }
         const qint64 peakBefore = peakMemoryKiB();
-        g.game.opening_Click();
+        g.game.loadGame();
         const qint64 peakAfter = peakMemoryKiB();
 
         QCOMPARE(g.table.lastMessage()->text, Loaded);
-        QCOMPARE(g.state.PlayerMoney, 65);
-        QCOMPARE(g.vars.MusicTrack, 7);
+        QCOMPARE(g.model().playerMoney(), 65);
+        QCOMPARE(g.settings.MusicTrack, 7);
         QCOMPARE(QFileInfo(path).size(), Huge);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -329,7 +331,7 @@ private slots:
         put(path, file);
         const QByteArray before = snapshot(g);
 
-        g.game.opening_Click();
+        g.game.loadGame();
         QCOMPARE(contents(path), file);
         QCOMPARE(g.table.messages.last().title, LoadTitle);
         if (resaved.isEmpty()) {
@@ -339,7 +341,7 @@ private slots:
             return;
         }
         QCOMPARE(g.table.messages.last().text, Loaded);
-        g.game.saving_Click();
+        g.game.saveGame();
         QCOMPARE(g.table.messages.last().text, Saved);
         QCOMPARE(contents(path).mid(offset, resaved.size()), resaved);
 
@@ -349,9 +351,9 @@ private slots:
             g.bet(1);
             g.table.click(Button::Draw);
             g.table.click(Button::Stop);
-            QVERIFY(g.state.PlayerCount >= 0 && g.state.PlayerCount <= 5);
-            QVERIFY(g.state.BankerCount >= 0 && g.state.BankerCount <= 5);
-            QVERIFY(g.state.DeckPos >= 1 && g.state.DeckPos <= 53);
+            QVERIFY(g.model().playerHand().count >= 0 && g.model().playerHand().count <= 5);
+            QVERIFY(g.model().bankerHand().count >= 0 && g.model().bankerHand().count <= 5);
+            QVERIFY(g.model().deck().position >= 1 && g.model().deck().position <= 53);
         }
     }
 
@@ -382,7 +384,7 @@ private slots:
         put(path, table + tail);
 
         g.table.names.enqueue(QStringLiteral("Zoë\x01✓"));
-        g.game.EnterRecord(950);
+        g.game.enterRecord(950);
         QCOMPARE(g.table.inputPrompts.size(), 1);
         const QByteArray written = contents(path);
         QCOMPARE(written.size(), 250 + tail.size());
@@ -402,25 +404,25 @@ private slots:
     {
         QTemporaryDir dir;
         const QString base = dir.filePath(QStringLiteral("Мої ігри/21 (копія)"));
-        GameState state;
-        Vars vars;
+        Settings settings;
         FakeTable table;
         SeededRandom random(3);
-        Game game(state, vars, table, random, base);
+        const DataFolder files(base);
+        GameController game(table, files, random, settings);
         table.game = &game;
-        vars.MusicOn = vars.SoundsOn = vars.AnimationOn = true;
-        vars.MusicTrack = 1;
-        game.New_Game();
+        settings.MusicOn = settings.SoundsOn = settings.AnimationOn = true;
+        settings.MusicTrack = 1;
+        game.newGame();
         table.land();
-        game.saving_Click();
+        game.saveGame();
         QCOMPARE(table.lastMessage()->text, Saved);
-        game.opening_Click();
+        game.loadGame();
         QCOMPARE(table.lastMessage()->text, Loaded);
         table.names.enqueue(QStringLiteral("Олесь"));
-        game.EnterRecord(100);
-        GameState read;
-        QCOMPARE(recordsfile::ReadRecordsTable(read, gamePath(base, gamefiles::Records)), QString());
-        QCOMPARE(read.RecordNames[1], QStringLiteral("Олесь"));
+        game.enterRecord(100);
+        RecordsTable read;
+        QVERIFY(recordsfile::read(gamePath(base, gamefiles::Records), read).ok());
+        QCOMPARE(read.names[0], QStringLiteral("Олесь"));
     }
 
 private:

@@ -1,50 +1,52 @@
 #pragma once
 
-#include "gamestate.h"
+#include "recordstable.h"
+#include "savegame.h"
 
 #include <QStringList>
 
-// Two games and two records tables that differ in every row they write,
-// so that a file caught between them shows which one it holds.
+// Two saved games and two records tables that differ in every row they
+// write, so that a file caught between them shows which one it holds.
 namespace twogames {
 
-inline void game(int which, GameState &state, Vars &vars)
+inline SavedGame game(int which)
 {
-    state = GameState();
-    vars = Vars();
+    SavedGame s;
     // Two different deals of a full deck, both after a stand.
-    int k = 1;
+    std::size_t k = 0;
     for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 13; ++rank)
-            state.Deck[which == 0 ? k++ : 53 - k++] = static_cast<std::int16_t>(suit * 100 + rank);
-    state.PlayerHand[1] = state.Deck[1];
-    state.BankerHand[1] = state.Deck[2];
-    state.PlayerHand[2] = state.Deck[3];
-    state.BankerHand[2] = state.Deck[4];
-    state.PlayerCount = state.BankerCount = 2;
-    state.DeckPos = 5;
-    state.Phase = QStringLiteral("Finish");
-    state.Pot = 0;
-    state.Stake = which == 0 ? 5 : 10;
-    state.PlayerMoney = which == 0 ? 130 : 65;
-    state.BankerMoney = static_cast<std::int16_t>(200 - state.PlayerMoney);
-    vars.MusicOn = which == 0;
-    vars.SoundsOn = vars.AnimationOn = true;
-    vars.MusicTrack = which == 0 ? 2 : 7;
-    vars.EvaluationCount = which == 0 ? 9 : 14;
-    vars.WinCount = which == 0 ? 3 : 1;
+        for (int rank = 1; rank <= 13; ++rank, ++k)
+            s.deck[which == 0 ? k : 51 - k] = static_cast<std::int16_t>(suit * 100 + rank);
+    s.playerHand = {s.deck[0], s.deck[2], 0, 0, 0};
+    s.bankerHand = {s.deck[1], s.deck[3], 0, 0, 0};
+    s.playerCount = s.bankerCount = 2;
+    s.deckPos = 5;
+    s.phase = QStringLiteral("Finish");
+    s.pot = 0;
+    s.stake = which == 0 ? 5 : 10;
+    s.playerMoney = which == 0 ? 130 : 65;
+    s.bankerMoney = static_cast<std::int16_t>(200 - s.playerMoney);
+    s.musicOn = which == 0;
+    s.soundsOn = s.animationOn = true;
+    s.musicTrack = which == 0 ? 2 : 7;
+    s.evaluationCount = which == 0 ? 9 : 14;
+    s.winCount = which == 0 ? 3 : 1;
+    return s;
 }
 
-inline void records(int which, GameState &state)
+inline RecordsTable records(int which)
 {
     const QStringList names = {QStringLiteral("Олена"), QStringLiteral("Іван Їжак"), QStringLiteral("Ґанна"),
                                QStringLiteral("Євген"), QStringLiteral("Анонім"), QStringLiteral("Тарас"),
                                QStringLiteral("Ярина"), QStringLiteral("Богдан"), QStringLiteral("Щука"),
                                QStringLiteral("Останній")};
-    for (int n = 1; n <= 10; ++n) {
-        state.RecordNames[n] = names[which == 0 ? n - 1 : 10 - n];
-        state.RecordScores[n] = static_cast<std::int16_t>(which == 0 ? 1000 - 90 * n : 500 - 60 * n);
+    RecordsTable table;
+    for (int n = 1; n <= RecordsTable::Rows; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        table.names[i] = names[which == 0 ? n - 1 : 10 - n];
+        table.scores[i] = static_cast<std::int16_t>(which == 0 ? 1000 - 90 * n : 500 - 60 * n);
     }
+    return table;
 }
 
 } // namespace twogames

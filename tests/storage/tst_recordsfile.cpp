@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(FileProblem)
+
 namespace {
 
 const QString Fixture = QStringLiteral(STORAGE_FIXTURES "/records.dat");
@@ -26,15 +28,19 @@ void put(const QString &path, const QByteArray &bytes)
 }
 
 // A table that differs from every fixture, to see what a read overwrites.
-GameState filledState()
+RecordsTable filledTable()
 {
-    GameState state;
-    for (int n = 1; n <= recordsfile::Rows; ++n) {
-        state.RecordNames[n] = QStringLiteral("old %1").arg(n);
-        state.RecordScores[n] = static_cast<std::int16_t>(1000 + n);
+    RecordsTable table;
+    for (std::size_t n = 0; n < RecordsTable::Rows; ++n) {
+        table.names[n] = QStringLiteral("old %1").arg(n + 1);
+        table.scores[n] = static_cast<std::int16_t>(1001 + n);
     }
-    return state;
+    return table;
 }
+
+// Row n (1..10) of a table.
+QString name(const RecordsTable &table, int n) { return table.names[static_cast<std::size_t>(n - 1)]; }
+int score(const RecordsTable &table, int n) { return table.scores[static_cast<std::size_t>(n - 1)]; }
 
 bool isRoot()
 {
@@ -87,23 +93,20 @@ void TestRecordsFile::readsFixture()
     QFETCH(QString, name);
     QFETCH(int, score);
 
-    GameState state = filledState();
-    QCOMPARE(recordsfile::ReadRecordsTable(state, Fixture), QString());
-    QCOMPARE(state.RecordNames[row], name);
-    QCOMPARE(int(state.RecordScores[row]), score);
+    RecordsTable table = filledTable();
+    QVERIFY(recordsfile::read(Fixture, table).ok());
+    QCOMPARE(::name(table, row), name);
+    QCOMPARE(::score(table, row), score);
 }
 
 void TestRecordsFile::missingFileReadsEmptyAndIsNotCreated()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tables/table.dat"));
-    GameState state = filledState();
+    RecordsTable table = filledTable();
 
-    QCOMPARE(recordsfile::ReadRecordsTable(state, path), QString());
-    for (int n = 1; n <= recordsfile::Rows; ++n) {
-        QCOMPARE(state.RecordNames[n], QString());
-        QCOMPARE(state.RecordScores[n], 0);
-    }
+    QVERIFY(recordsfile::read(path, table).ok());
+    QCOMPARE(table, RecordsTable());
     QVERIFY(!QFile::exists(path));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("tables"))));
 }
@@ -114,16 +117,16 @@ void TestRecordsFile::shortFileReadsEmptyRowsAfterItsEnd()
     const QString path = dir.filePath(QStringLiteral("table.dat"));
     // One whole row, then a second one cut inside its name.
     put(path, QByteArray("Ann                  42  Bo"));
-    GameState state = filledState();
+    RecordsTable table = filledTable();
 
-    QCOMPARE(recordsfile::ReadRecordsTable(state, path), QString());
-    QCOMPARE(state.RecordNames[1], QStringLiteral("Ann"));
-    QCOMPARE(state.RecordScores[1], 42);
-    QCOMPARE(state.RecordNames[2], QStringLiteral("Bo"));
-    QCOMPARE(state.RecordScores[2], 0);
-    for (int n = 3; n <= recordsfile::Rows; ++n) {
-        QCOMPARE(state.RecordNames[n], QString());
-        QCOMPARE(state.RecordScores[n], 0);
+    QVERIFY(recordsfile::read(path, table).ok());
+    QCOMPARE(name(table, 1), QStringLiteral("Ann"));
+    QCOMPARE(score(table, 1), 42);
+    QCOMPARE(name(table, 2), QStringLiteral("Bo"));
+    QCOMPARE(score(table, 2), 0);
+    for (int n = 3; n <= RecordsTable::Rows; ++n) {
+        QCOMPARE(name(table, n), QString());
+        QCOMPARE(score(table, n), 0);
     }
     QCOMPARE(contents(path).size(), 27); // reading never writes
 }
@@ -131,13 +134,15 @@ void TestRecordsFile::shortFileReadsEmptyRowsAfterItsEnd()
 void TestRecordsFile::readFailureKeepsTable_data()
 {
     QTest::addColumn<bool>("directory");
-    QTest::newRow("directory in place of the file") << true;
-    QTest::newRow("unreadable file") << false;
+    QTest::addColumn<FileProblem>("problem");
+    QTest::newRow("directory in place of the file") << true << FileProblem::IsDirectory;
+    QTest::newRow("unreadable file") << false << FileProblem::Unreadable;
 }
 
 void TestRecordsFile::readFailureKeepsTable()
 {
     QFETCH(bool, directory);
+    QFETCH(FileProblem, problem);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("table.dat"));
     if (directory) {
@@ -149,11 +154,11 @@ void TestRecordsFile::readFailureKeepsTable()
         QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     }
 
-    GameState state = filledState();
-    const QString message = recordsfile::ReadRecordsTable(state, path);
-    QVERIFY(message.contains(QStringLiteral("таблицю рекордів")));
-    QCOMPARE(state.RecordNames, filledState().RecordNames);
-    QCOMPARE(state.RecordScores, filledState().RecordScores);
+    RecordsTable table = filledTable();
+    const FileStatus status = recordsfile::read(path, table);
+    QCOMPARE(status.problem, problem);
+    QCOMPARE(status.path, path);
+    QCOMPARE(table, filledTable());
 }
 
 void TestRecordsFile::writesRow_data()
@@ -200,34 +205,32 @@ void TestRecordsFile::writesRow()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("table.dat"));
-    GameState state;
-    state.RecordNames[3] = name;
-    state.RecordScores[3] = static_cast<std::int16_t>(score);
-    QCOMPARE(recordsfile::WriteRecordsTable(state, path), QString());
+    RecordsTable table;
+    table.names[2] = name;
+    table.scores[2] = static_cast<std::int16_t>(score);
+    QVERIFY(recordsfile::write(path, table).ok());
 
     const QByteArray bytes = contents(path);
     QCOMPARE(bytes.size(), 250);
     QCOMPARE(bytes.mid(2 * 25, 25), row);
     QCOMPARE(bytes.mid(0, 25), QByteArray("                     0   "));
 
-    GameState reread = filledState();
-    QCOMPARE(recordsfile::ReadRecordsTable(reread, path), QString());
-    QCOMPARE(reread.RecordNames[3], readName);
-    QCOMPARE(int(reread.RecordScores[3]), readScore);
+    RecordsTable reread = filledTable();
+    QVERIFY(recordsfile::read(path, reread).ok());
+    QCOMPARE(::name(reread, 3), readName);
+    QCOMPARE(::score(reread, 3), readScore);
 }
 
 void TestRecordsFile::writeCreatesFolderAndTenRows()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("gamedata/tables/table.dat"));
-    GameState state = filledState();
-    QCOMPARE(recordsfile::WriteRecordsTable(state, path), QString());
+    QVERIFY(recordsfile::write(path, filledTable()).ok());
     QCOMPARE(contents(path).size(), 250);
 
-    GameState reread;
-    QCOMPARE(recordsfile::ReadRecordsTable(reread, path), QString());
-    QCOMPARE(reread.RecordNames, state.RecordNames);
-    QCOMPARE(reread.RecordScores, state.RecordScores);
+    RecordsTable reread;
+    QVERIFY(recordsfile::read(path, reread).ok());
+    QCOMPARE(reread, filledTable());
 }
 
 void TestRecordsFile::writeKeepsTailOfLongerFile()
@@ -239,8 +242,7 @@ void TestRecordsFile::writeKeepsTailOfLongerFile()
     const QByteArray before = contents(path);
     QVERIFY(before.size() > 250);
 
-    GameState state = filledState();
-    QCOMPARE(recordsfile::WriteRecordsTable(state, path), QString());
+    QVERIFY(recordsfile::write(path, filledTable()).ok());
     const QByteArray after = contents(path);
     QCOMPARE(after.size(), before.size());
     QCOMPARE(after.mid(250), before.mid(250));
@@ -252,8 +254,7 @@ void TestRecordsFile::writeGrowsShorterFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("table.dat"));
     put(path, QByteArray(30, 'x'));
-    GameState state = filledState();
-    QCOMPARE(recordsfile::WriteRecordsTable(state, path), QString());
+    QVERIFY(recordsfile::write(path, filledTable()).ok());
     const QByteArray after = contents(path);
     QCOMPARE(after.size(), 250);
     QVERIFY(!after.contains('x'));
@@ -262,15 +263,17 @@ void TestRecordsFile::writeGrowsShorterFile()
 void TestRecordsFile::writeFailureLeavesFileUntouched_data()
 {
     QTest::addColumn<QString>("obstacle");
-    QTest::newRow("parent is a regular file") << QStringLiteral("file as folder");
-    QTest::newRow("directory in place of the file") << QStringLiteral("directory");
-    QTest::newRow("read-only folder") << QStringLiteral("read-only folder");
-    QTest::newRow("read-only file") << QStringLiteral("read-only file");
+    QTest::addColumn<FileProblem>("problem");
+    QTest::newRow("parent is a regular file") << QStringLiteral("file as folder") << FileProblem::FolderNotCreated;
+    QTest::newRow("directory in place of the file") << QStringLiteral("directory") << FileProblem::IsDirectory;
+    QTest::newRow("read-only folder") << QStringLiteral("read-only folder") << FileProblem::Unwritable;
+    QTest::newRow("read-only file") << QStringLiteral("read-only file") << FileProblem::Unwritable;
 }
 
 void TestRecordsFile::writeFailureLeavesFileUntouched()
 {
     QFETCH(QString, obstacle);
+    QFETCH(FileProblem, problem);
     QTemporaryDir dir;
     const QString tables = dir.filePath(QStringLiteral("tables"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tables")));
@@ -296,11 +299,10 @@ void TestRecordsFile::writeFailureLeavesFileUntouched()
     const QByteArray before = contents(kept);
     const QStringList entriesBefore = QDir(tables).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
-    GameState state = filledState();
-    const QString message = recordsfile::WriteRecordsTable(state, path);
+    const FileStatus status = recordsfile::write(path, filledTable());
     QFile::setPermissions(tables, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QVERIFY(message.startsWith(QStringLiteral("Не вдалося записати таблицю рекордів")));
+    QCOMPARE(status.problem, problem);
     QCOMPARE(contents(kept), before);
     QCOMPARE(QDir(tables).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entriesBefore);
 }

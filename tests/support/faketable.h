@@ -1,6 +1,7 @@
 #pragma once
 
-#include "game.h"
+#include "gamecontroller.h"
+#include "messagetext.h"
 #include "tableview.h"
 
 #include <QMap>
@@ -8,29 +9,32 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
-// A scripted stand-in for the table window: it records what the engine asks
-// for, answers message and input boxes from a script, and lands card flights
-// as soon as the test pumps it.
+// A scripted stand-in for the table window: it records what the game asks
+// for, answers message and input boxes from a script, and lands card
+// flights as soon as the test pumps it.
 class FakeTable : public TableView
 {
 public:
-    struct Message
+    struct Box
     {
+        Message::Id id;
         QString text;
         QString title;
-        Buttons buttons;
+        bool question;
     };
 
-    Game *game = nullptr;
+    GameController *game = nullptr;
 
     // Sounds, boxes and calls in the order they happened.
     QStringList sounds;
-    QList<Message> messages;
+    QList<Box> messages;
     QStringList inputPrompts;
-    QQueue<int> answers;        // message-box answers; OK or Yes when empty
-    QQueue<QString> names;      // input-box answers; empty (cancel) when empty
+    QQueue<Answer> answers; // OK or Yes when empty
+    QQueue<QString> names;  // input-box answers; empty (cancel) when empty
     int redraws = 0;
+    TableScene scene;       // the last one shown
     int exits = 0;
     QList<int> tracksPlayed;
     int musicStops = 0;
@@ -46,74 +50,95 @@ public:
     std::array<bool, 5> bankerSlots{};
     int flightsStarted = 0;
     int flightsStopped = 0;
-    bool playerFlying = false;
-    bool bankerFlying = false;
+    // The card number each side's flight carries.
+    std::optional<int> playerFlight;
+    std::optional<int> bankerFlight;
 
     void playSound(const QString &relativePath) override { sounds << relativePath; }
     void setButtonEnabled(Button button, bool on) override { enabled[button] = on; }
-    bool isButtonEnabled(Button button) const override { return enabled.value(button, false); }
     void showButtons() override { buttonsShown = true; }
     void setSpinnerEnabled(bool on) override { spinnerEnabled = on; }
-    int spinnerValue() const override { return spinner; }
     void setSpinnerValue(int value) override
     {
         if (value == spinner)
             return;
         spinner = value;
         if (game)
-            game->UpDown1_Change(value);
+            game->chooseStake(value);
     }
-    void setLabel(Label label, const QString &text) override { labels[label] = text; }
+    void setLabel(Label label, int value) override { labels[label] = QString::number(value); }
     void setSavingEnabled(bool on) override { savingEnabled = on; }
     void setToggleChecked(Toggle toggle, bool on) override { checked[toggle] = on; }
     void showSlotBack(Side side, int slot) override { slotRow(side)[static_cast<std::size_t>(slot)] = true; }
     void hideSlot(Side side, int slot) override { slotRow(side)[static_cast<std::size_t>(slot)] = false; }
-    void startFlight(Side side) override
+    void startFlight(Side side, int card) override
     {
         ++flightsStarted;
-        (side == Side::Player ? playerFlying : bankerFlying) = true;
+        (side == Side::Player ? playerFlight : bankerFlight) = card;
     }
     void stopFlights() override
     {
         ++flightsStopped;
-        playerFlying = bankerFlying = false;
+        playerFlight.reset();
+        bankerFlight.reset();
     }
-    void redraw() override { ++redraws; }
-    int messageBox(const QString &text, const QString &title, Buttons buttons) override
+    void redraw(const TableScene &shown) override
     {
-        messages << Message{text, title, buttons};
+        ++redraws;
+        scene = shown;
+    }
+    Answer ask(const Message &message) override
+    {
+        const MessageText words = messageText(message);
+        messages << Box{message.id, words.text, words.title, message.isQuestion()};
         if (!answers.isEmpty())
             return answers.dequeue();
-        return buttons == Buttons::Ok ? AnswerOk : AnswerYes;
+        return message.isQuestion() ? Answer::Yes : Answer::Ok;
     }
-    QString inputBox(const QString &title, const QString &prompt) override
+    QString askName(const Message &message) override
     {
-        inputPrompts << title + QLatin1Char('|') + prompt;
+        const MessageText words = messageText(message);
+        inputPrompts << words.title + QLatin1Char('|') + words.text;
         return names.isEmpty() ? QString() : names.dequeue();
     }
     void playTrack(int track) override { tracksPlayed << track; }
     void stopMusic() override { ++musicStops; }
     void exitGame() override { ++exits; }
 
+    bool isButtonEnabled(Button button) const { return enabled.value(button, false); }
+    bool isFlying() const { return playerFlight || bankerFlight; }
+
+    // Lands the next flight in the air; false when none is.
+    bool landOne()
+    {
+        if (!game || !isFlying())
+            return false;
+        const Side side = playerFlight ? Side::Player : Side::Banker;
+        std::optional<int> &flight = side == Side::Player ? playerFlight : bankerFlight;
+        const int card = *flight;
+        flight.reset();
+        game->cardLanded(side, card);
+        return true;
+    }
+
     // Lands the flights in the air, one at a time, until none is left.
     void land()
     {
-        while (game && (playerFlying || bankerFlying)) {
-            const Side side = playerFlying ? Side::Player : Side::Banker;
-            (side == Side::Player ? playerFlying : bankerFlying) = false;
-            const auto &s = game->state();
-            game->cardLanded(side, side == Side::Player ? s.PlayerCount : s.BankerCount);
+        while (landOne()) {
         }
     }
 
-    // A click on an enabled button, as the window would deliver it, then the flights land.
+    // A click on a button, as the window delivers it (a disabled button
+    // takes no click), then the flights land.
     void click(Button button)
     {
-        switch (button) {
-        case Button::Stavka: game->CmdStavka_Click(); break;
-        case Button::Draw: game->CmdDraw_Click(); break;
-        case Button::Stop: game->CmdStop_Click(); break;
-        case Button::Next: game->CmdNext_Click(); break;
+        if (isButtonEnabled(button)) {
+            switch (button) {
+            case Button::Stavka: game->bet(); break;
+            case Button::Draw: game->drawCard(); break;
+            case Button::Stop: game->stand(); break;
+            case Button::Next: game->nextRound(); break;
+            }
         }
         land();
     }
@@ -124,7 +149,7 @@ public:
             setSpinnerValue(value);
     }
 
-    const Message *lastMessage() const { return messages.isEmpty() ? nullptr : &messages.last(); }
+    const Box *lastMessage() const { return messages.isEmpty() ? nullptr : &messages.last(); }
 
 private:
     std::array<bool, 5> &slotRow(Side side) { return side == Side::Player ? playerSlots : bankerSlots; }

@@ -1,41 +1,74 @@
 #pragma once
 
+#include "datafolder.h"
 #include "faketable.h"
-#include "game.h"
-#include "gamestate.h"
-#include "random.h"
+#include "gamecontroller.h"
+#include "savegame.h"
+#include "settings.h"
+#include "stackedrandom.h"
 
 #include <QTemporaryDir>
 
 #include <initializer_list>
 
-// One engine on a fake table, with its own data folder and a fixed seed.
+// One game on a fake table, with its own data folder and a fixed seed.
 struct TestGame
 {
-    explicit TestGame(std::uint64_t seed = 21) : random(seed), game(state, vars, table, random, dir.path())
+    using Phase = GameModel::Phase;
+
+    explicit TestGame(std::uint64_t seed = 21) : random(seed), files(dir.path()), game(table, files, random, settings)
     {
         table.game = &game;
-        vars.MusicOn = vars.SoundsOn = vars.AnimationOn = true;
-        vars.MusicTrack = 1;
+        settings.MusicOn = settings.SoundsOn = settings.AnimationOn = true;
+        settings.MusicTrack = 1;
     }
+
+    const GameModel &model() const { return game.model(); }
 
     // Starts a new game and lands the opening deal.
     void start()
     {
-        game.New_Game();
+        game.newGame();
         table.land();
     }
 
-    // Replaces the next cards of the deck and deals a new round from them.
-    void dealRound(std::initializer_list<int> cards)
+    // A new game dealt from the given cards: player, banker, player,
+    // banker, then the draws.
+    void startWith(std::initializer_list<int> cards)
     {
-        state.DeckPos = 1;
-        int k = 1;
-        for (int c : cards)
-            state.Deck[k++] = static_cast<std::int16_t>(c);
-        state.Phase = QStringLiteral("Stavka");
-        game.NextGame();
-        table.land();
+        random.stackNextDeck(QList<int>(cards));
+        start();
+    }
+
+    // Loads `saved` from the saved-game file, as the menu does; the load's
+    // own box is forgotten. False when the game refused it.
+    [[nodiscard]] bool load(const SavedGame &saved)
+    {
+        if (!files.save(saved).ok())
+            return false;
+        game.loadGame();
+        if (table.messages.isEmpty() || table.messages.last().id != Message::Id::GameLoaded)
+            return false;
+        table.messages.removeLast();
+        return true;
+    }
+
+    // A saved game between rounds with these purses and counters, the deck
+    // in code order at `deckPos`.
+    static SavedGame between(int playerMoney, int bankerMoney, int wins = 0, int evaluations = 0, int deckPos = 5)
+    {
+        SavedGame s;
+        for (int k = 0; k < 52; ++k)
+            s.deck[static_cast<std::size_t>(k)] = static_cast<std::int16_t>((k / 13 + 1) * 100 + k % 13 + 1);
+        s.deckPos = static_cast<std::int16_t>(deckPos);
+        s.playerMoney = static_cast<std::int16_t>(playerMoney);
+        s.bankerMoney = static_cast<std::int16_t>(bankerMoney);
+        s.winCount = static_cast<std::int16_t>(wins);
+        s.evaluationCount = static_cast<std::int16_t>(evaluations);
+        s.musicOn = s.soundsOn = s.animationOn = true;
+        s.musicTrack = 1;
+        s.phase = QStringLiteral("Finish");
+        return s;
     }
 
     void bet(int stake)
@@ -45,9 +78,9 @@ struct TestGame
     }
 
     QTemporaryDir dir;
-    GameState state;
-    Vars vars;
+    Settings settings;
     FakeTable table;
-    SeededRandom random;
-    Game game;
+    StackedRandom random;
+    DataFolder files;
+    GameController game;
 };

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "game.h"
-#include "gamestate.h"
+#include "datafolder.h"
+#include "gamecontroller.h"
 #include "imagebutton.h"
-#include "random.h"
+#include "messagetext.h"
+#include "settings.h"
 #include "soundsystem.h"
+#include "stackedrandom.h"
 #include "tablewindow.h"
 
 #include <QQueue>
@@ -37,36 +39,40 @@ public:
     {
         QString text;
         QString title;
-        Buttons buttons;
+        bool question;
     };
     QList<Box> boxes;
-    QQueue<int> answers; // OK or Yes when empty
+    QQueue<Answer> answers; // OK or Yes when empty
 
-    int messageBox(const QString &text, const QString &title, Buttons buttons) override
+    Answer ask(const Message &message) override
     {
-        boxes << Box{text, title, buttons};
+        const MessageText words = messageText(message);
+        boxes << Box{words.text, words.title, message.isQuestion()};
         if (!answers.isEmpty())
             return answers.dequeue();
-        return buttons == Buttons::Ok ? AnswerOk : AnswerYes;
+        return message.isQuestion() ? Answer::Yes : Answer::Ok;
     }
-    QString inputBox(const QString &, const QString &) override { return {}; }
+    QString askName(const Message &) override { return {}; }
 };
 
-// One engine on the real window. The flight timers are slowed to an hour so
+// One game on the real window. The flight timers are slowed to an hour so
 // that only the test's own calls of the tick handlers move a card.
 struct TableFixture
 {
     using Side = TableView::Side;
     using Button = TableView::Button;
 
-    TableFixture() : window(state, vars, sounds), random(21), game(state, vars, window, random, dir.path())
+    TableFixture()
+        : window(settings, sounds), random(21), files(dir.path()), game(window, files, random, settings)
     {
         window.attachGame(&game);
         for (Side side : {Side::Player, Side::Banker})
             window.flightTimer(side)->setInterval(3600 * 1000);
-        vars.MusicOn = vars.SoundsOn = vars.AnimationOn = true;
-        vars.MusicTrack = 1;
+        settings.MusicOn = settings.SoundsOn = settings.AnimationOn = true;
+        settings.MusicTrack = 1;
     }
+
+    const GameModel &model() const { return game.model(); }
 
     // Ticks of each card's flight, by side and card number (index 1..5).
     struct Ticks
@@ -83,12 +89,12 @@ struct TableFixture
         Ticks ticks;
         for (int guard = 0; guard < 10000; ++guard) {
             if (window.flightTimer(Side::Player)->isActive()) {
-                ++ticks.player[static_cast<std::size_t>(state.PlayerCount)];
+                ++ticks.player[static_cast<std::size_t>(model().playerHand().count)];
                 window.TmrMovePlayer_Timer();
             } else if (window.flightTimer(Side::Banker)->isActive()) {
-                const int before = state.BankerCount;
+                const int before = model().bankerHand().count;
                 window.TmrMoveComputer_Timer();
-                for (int k = before; k <= state.BankerCount; ++k)
+                for (int k = before; k <= model().bankerHand().count; ++k)
                     ++ticks.banker[static_cast<std::size_t>(k)];
             } else {
                 break;
@@ -102,27 +108,23 @@ struct TableFixture
         return window.flightTimer(Side::Player)->isActive() || window.flightTimer(Side::Banker)->isActive();
     }
 
-    // A new round dealt from the given cards (deck order: player, banker,
+    // A new game dealt from the given cards (deck order: player, banker,
     // player, banker, then the draws).
     void dealRound(std::initializer_list<int> cards)
     {
         fly();
-        state.DeckPos = 1;
-        int k = 1;
-        for (int c : cards)
-            state.Deck[k++] = static_cast<std::int16_t>(c);
-        state.Phase = QStringLiteral("Stavka");
-        game.NextGame();
+        random.stackNextDeck(QList<int>(cards));
+        game.newGame();
         fly();
     }
 
     ImageButton *button(Button which) const { return window.button(which); }
 
     QTemporaryDir dir;
-    GameState state;
-    Vars vars;
+    Settings settings;
     RecordingSounds sounds;
     ScriptedWindow window;
-    SeededRandom random;
-    Game game;
+    StackedRandom random;
+    DataFolder files;
+    GameController game;
 };

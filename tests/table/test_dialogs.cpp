@@ -8,8 +8,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
+
+using Answer = TableView::Answer;
+Q_DECLARE_METATYPE(Answer)
 
 // The boxes are modal: each test answers from inside the box's own event loop.
 class TestDialogs : public QObject
@@ -36,22 +40,25 @@ private slots:
     void messageBox_data()
     {
         QTest::addColumn<bool>("yesNo");
-        QTest::addColumn<QString>("press"); // a button's text, or "Esc"
+        QTest::addColumn<QString>("press"); // a button's text, "Esc", or "close" (the close box)
         QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<Answer>("answer");
         const QStringList ok{"OK"}, yesNo{"Ні", "Так"};
-        QTest::newRow("OK") << false << "OK" << ok << 1;
-        QTest::newRow("OK box closed with Esc") << false << "Esc" << ok << 1;
-        QTest::newRow("Yes") << true << "Так" << yesNo << 6;
-        QTest::newRow("No") << true << "Ні" << yesNo << 7;
-        QTest::newRow("Yes/No box closed with Esc") << true << "Esc" << yesNo << 7;
+        QTest::newRow("OK") << false << "OK" << ok << Answer::Ok;
+        QTest::newRow("OK box closed with Esc") << false << "Esc" << ok << Answer::Ok;
+        QTest::newRow("OK box closed with its close box") << false << "close" << ok << Answer::Ok;
+        QTest::newRow("Yes") << true << "Так" << yesNo << Answer::Yes;
+        QTest::newRow("No") << true << "Ні" << yesNo << Answer::No;
+        // A question takes Yes or No only: Esc and the close box leave it up.
+        QTest::newRow("Esc, then Yes") << true << "Esc" << yesNo << Answer::Yes;
+        QTest::newRow("close box, then Yes") << true << "close" << yesNo << Answer::Yes;
     }
     void messageBox()
     {
         QFETCH(bool, yesNo);
         QFETCH(QString, press);
         QFETCH(QStringList, buttons);
-        QFETCH(int, answer);
+        QFETCH(Answer, answer);
         QStringList shown;
         QString title;
         bool iconless = false;
@@ -62,16 +69,26 @@ private slots:
             shown = buttonTexts(box);
             title = box->windowTitle();
             iconless = box->icon() == QMessageBox::NoIcon;
-            if (press == QLatin1String("Esc")) {
-                QTest::keyClick(box, Qt::Key_Escape);
+            if (press == QLatin1String("Esc") || press == QLatin1String("close")) {
+                if (press == QLatin1String("Esc")) {
+                    QTest::keyClick(box, Qt::Key_Escape);
+                } else {
+                    // As the window system delivers the close box.
+                    box->windowHandle()->close();
+                }
+                // A box still up after that was not closed: answer it.
+                if (box->isVisible()) {
+                    for (QPushButton *b : box->findChildren<QPushButton *>())
+                        if (b->text() == QStringLiteral("Так"))
+                            b->click();
+                }
                 return;
             }
             for (QPushButton *b : box->findChildren<QPushButton *>())
                 if (b->text() == press)
                     b->click();
         });
-        const int got = dialogs::messageBox(nullptr, QStringLiteral("Текст"), QStringLiteral("Заголовок"),
-                                            yesNo ? TableView::Buttons::YesNo : TableView::Buttons::Ok);
+        const Answer got = dialogs::messageBox(nullptr, QStringLiteral("Текст"), QStringLiteral("Заголовок"), yesNo);
         QCOMPARE(got, answer);
         QCOMPARE(shown, buttons);
         QCOMPARE(title, QStringLiteral("Заголовок"));

@@ -197,7 +197,7 @@ private slots:
     {
         TableFixture f;
         showWindow(f.window);
-        f.game.New_Game();
+        f.game.newGame();
         QVERIFY(label(f.window, "Label8")->text().isEmpty()); // the pot was never set
         f.dealRound(FullRound);
         checkButtons(f, true, false, false, false, true);
@@ -227,18 +227,17 @@ private slots:
         checkButtons(f, false, false, false, true, false);
         // Next while the banker's card flies changes nothing.
         click(f, Button::Next);
-        QCOMPARE(f.state.Phase, QStringLiteral("Finish"));
+        QCOMPARE(f.model().phase(), GameModel::Phase::BankerTurn);
         // The result lines wait for the settlement, landing after landing.
         while (f.flying()) {
             QVERIFY(label(f.window, "Label6")->isHidden());
             QVERIFY(label(f.window, "Label7")->isHidden());
             f.window.TmrMoveComputer_Timer();
         }
-        QCOMPARE(f.state.BankerCount, std::int16_t{5});
+        QCOMPARE(f.model().bankerHand().count, std::int16_t{5});
         QVERIFY(!label(f.window, "Label6")->isHidden());
         QCOMPARE(label(f.window, "Label6")->text(), QStringLiteral("Переміг Гравець"));
         QCOMPARE(label(f.window, "Label7")->text(), QStringLiteral("Очок у Гравця -  20. Очок у Банківника -  17"));
-        QCOMPARE(f.state.PointsText, label(f.window, "Label7")->text());
         const QLabel *points = label(f.window, "Label7");
         QVERIFY(points->width() >= points->fontMetrics().horizontalAdvance(points->text()));
         QCOMPARE(points->pos(), QPoint(16, 280));
@@ -249,7 +248,7 @@ private slots:
 
         click(f, Button::Next);
         checkButtons(f, true, false, false, false, true);
-        QCOMPARE(f.state.Phase, QStringLiteral("Stavka"));
+        QCOMPARE(f.model().phase(), GameModel::Phase::Dealing); // the next deal is under way
         QVERIFY(label(f.window, "Label6")->isHidden());
     }
 
@@ -269,17 +268,13 @@ private slots:
         QFETCH(Row, player);
         QFETCH(Row, banker);
         TableFixture f;
-        f.vars.AnimationOn = animate;
+        f.settings.AnimationOn = animate;
         showWindow(f.window);
-        f.game.New_Game();
+        f.game.newGame();
         f.fly();
 
-        f.state.DeckPos = 1;
-        int k = 1;
-        for (int c : FullRound)
-            f.state.Deck[k++] = static_cast<std::int16_t>(c);
-        f.state.Phase = QStringLiteral("Stavka");
-        f.game.NextGame();
+        f.random.stackNextDeck(QList<int>(FullRound));
+        f.game.newGame();
         TableFixture::Ticks ticks = f.fly();
         placeBet(f, 1);
         for (int card = 3; card <= 5; ++card) {
@@ -306,20 +301,20 @@ private slots:
     {
         TableFixture f;
         showWindow(f.window);
-        f.game.New_Game();
+        f.game.newGame();
         f.window.TmrMovePlayer_Timer();
         QVERIFY(!f.window.flyingCard()->isHidden());
         QCOMPARE(f.window.flyingCard()->pos(), QPoint((10080 - 205) / 15, (960 + 95) / 15));
         QCOMPARE(f.window.flyingCard()->pixmap().cacheKey(), f.window.backPicture().cacheKey());
         // A new game under a flight stops it before dealing afresh.
         f.window.menuAction(QStringLiteral("NewGame"))->trigger();
-        QCOMPARE(f.state.PlayerCount, std::int16_t{1});
-        QCOMPARE(f.state.FlyLeft, std::int16_t{10080});
+        QCOMPARE(f.model().playerHand().count, std::int16_t{1});
+        QCOMPARE(f.window.flyingCardPosition().left, std::int16_t{10080});
         QVERIFY(f.window.flyingCard()->isHidden());
         QVERIFY(!f.window.flightTimer(Side::Banker)->isActive());
         f.fly();
-        QCOMPARE(f.state.PlayerCount, std::int16_t{2});
-        QCOMPARE(f.state.BankerCount, std::int16_t{2});
+        QCOMPARE(f.model().playerHand().count, std::int16_t{2});
+        QCOMPARE(f.model().bankerHand().count, std::int16_t{2});
     }
 
     void hover_data()
@@ -343,7 +338,7 @@ private slots:
         QFETCH(int, picture);
         TableFixture f;
         showWindow(f.window);
-        f.game.New_Game();
+        f.game.newGame();
         f.fly();
         QWidget *table = f.window.centralWidget();
         pointAt(f.window, table, QPoint(400, 200));
@@ -360,7 +355,7 @@ private slots:
     {
         TableFixture f;
         showWindow(f.window);
-        f.game.New_Game();
+        f.game.newGame();
         f.fly();
         QTest::mouseClick(f.window.spinner()->upButton(), Qt::LeftButton);
         ImageButton *stavka = f.button(Button::Stavka);
@@ -377,12 +372,12 @@ private slots:
     void damagedCardCodeLeavesSlotEmpty()
     {
         TableFixture f;
-        f.state.Phase = QStringLiteral("Game");
-        f.state.PlayerCount = 2;
-        f.state.PlayerHand[1] = 150;
-        f.state.PlayerHand[2] = 105;
+        TableScene scene;
+        scene.rows = TableScene::Rows::BankerHoleDown;
+        scene.player.add(150);
+        scene.player.add(105);
         f.window.showSlotBack(Side::Player, 0);
-        f.window.redraw();
+        f.window.redraw(scene);
         QVERIFY(f.window.slot(Side::Player, 0)->isHidden());
         QVERIFY(!f.window.slot(Side::Player, 1)->isHidden());
         QCOMPARE(f.window.slot(Side::Player, 1)->pixmap().cacheKey(), f.window.facePicture(105).cacheKey());
@@ -400,14 +395,13 @@ private slots:
         QFETCH(bool, musicOn);
         QFETCH(QStringList, calls);
         TableFixture f;
-        f.vars.MusicOn = musicOn;
-        f.state.MsgAnswer = 0;
+        f.settings.MusicOn = musicOn;
         f.window.menuAction(QStringLiteral("pause"))->trigger();
         QCOMPARE(f.sounds.calls, calls);
         QCOMPARE(f.window.boxes.size(), 1);
         QCOMPARE(f.window.boxes[0].text, QStringLiteral("Пауза... Для продовження натисніть на кнопку..."));
         QCOMPARE(f.window.boxes[0].title, QStringLiteral("Пауза!"));
-        QCOMPARE(f.state.MsgAnswer, std::int16_t{1});
+        QCOMPARE(f.window.boxes[0].question, false);
     }
 
     void toggles_data()
@@ -423,9 +417,9 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QStringList, calls);
         TableFixture f;
-        bool &flag = item == QLatin1String("music") ? f.vars.MusicOn
-            : item == QLatin1String("sounds")       ? f.vars.SoundsOn
-                                                    : f.vars.AnimationOn;
+        bool &flag = item == QLatin1String("music") ? f.settings.MusicOn
+            : item == QLatin1String("sounds")       ? f.settings.SoundsOn
+                                                    : f.settings.AnimationOn;
         QAction *action = f.window.menuAction(item);
         action->setChecked(true);
         action->trigger();

@@ -10,6 +10,7 @@
 
 using Button = TableView::Button;
 using Side = TableView::Side;
+using Phase = GameModel::Phase;
 
 // Whole games through the fake table with a simple player, checking the
 // game's invariants after every step.
@@ -20,11 +21,15 @@ class TestRandomPlay : public QObject
 private:
     QString broken(const TestGame &g) const
     {
-        const bool staked = g.state.Phase == QLatin1String("Game") || g.game.isBankerPlaying();
-        if (const QString fault = brokenInvariant(g.state, g.vars, staked); !fault.isEmpty())
+        if (const QString fault = brokenInvariant(g.model()); !fault.isEmpty())
             return fault;
-        if (g.table.playerFlying && g.table.bankerFlying)
+        if (g.table.playerFlight && g.table.bankerFlight)
             return QStringLiteral("two cards in the air");
+        // The buttons show the moves of the model, nothing else.
+        const GameModel::Moves moves = g.model().moves();
+        if (g.table.isButtonEnabled(Button::Stavka) != moves.bet || g.table.isButtonEnabled(Button::Draw) != moves.draw
+            || g.table.isButtonEnabled(Button::Stop) != moves.stand || g.table.isButtonEnabled(Button::Next) != moves.next)
+            return QStringLiteral("buttons differ from the moves");
         return {};
     }
 
@@ -37,11 +42,8 @@ private:
                 qWarning("seed %llu: %s", static_cast<unsigned long long>(seed), qPrintable(fault));
                 return false;
             }
-            if (!g.table.playerFlying && !g.table.bankerFlying)
+            if (!g.table.landOne())
                 return true;
-            const Side side = g.table.playerFlying ? Side::Player : Side::Banker;
-            (side == Side::Player ? g.table.playerFlying : g.table.bankerFlying) = false;
-            g.game.cardLanded(side, side == Side::Player ? g.state.PlayerCount : g.state.BankerCount);
         }
     }
 
@@ -55,43 +57,43 @@ private slots:
         const QString wonTexts[] = {QStringLiteral("Бажаєте грати ще?"),
                                     QStringLiteral("Ура! Ви перемогли! Бажаєте грати ще?")};
 
-        g.game.New_Game();
+        g.game.newGame();
         QVERIFY(settle(g, seed));
         while (won + lost < 3000) {
             // Sometimes an impossible stake, to see it refused.
             const int stake = std::uniform_int_distribution(0, 12)(player);
             g.table.setStake(stake);
             const auto messagesBefore = g.table.messages.size();
-            g.game.CmdStavka_Click();
+            g.game.bet();
             QVERIFY(settle(g, seed));
-            if (g.state.Phase != QLatin1String("Game")) {
+            if (g.model().phase() != Phase::PlayerTurn) {
                 QCOMPARE(g.table.messages.size(), messagesBefore + 1);
                 ++refusals;
-                g.table.setStake(std::min<int>({10, g.state.PlayerMoney, g.state.BankerMoney}));
-                g.game.CmdStavka_Click();
+                g.table.setStake(std::min<int>({10, g.model().playerMoney(), g.model().bankerMoney()}));
+                g.game.bet();
                 QVERIFY(settle(g, seed));
-                QCOMPARE(g.state.Phase, QStringLiteral("Game"));
+                QCOMPARE(g.model().phase(), Phase::PlayerTurn);
             }
 
             const int standOn = std::uniform_int_distribution(12, 19)(player);
-            while (g.state.PlayerCount < 5
-                   && scoring::evaluate(g.state.PlayerHand, g.state.PlayerCount).points < standOn) {
-                g.game.CmdDraw_Click();
+            while (g.model().playerHand().count < 5 && scoring::points(g.model().playerHand()) < standOn) {
+                g.game.drawCard();
                 QVERIFY(settle(g, seed));
             }
-            g.game.CmdStop_Click();
+            g.game.stand();
             QVERIFY(settle(g, seed));
             QVERIFY(!g.game.isBankerPlaying());
             ++rounds;
 
-            const bool gameWon = g.state.BankerMoney < 1;
-            const bool gameLost = g.state.PlayerMoney < 1;
+            const bool gameWon = g.model().bankerMoney() < 1;
+            const bool gameLost = g.model().playerMoney() < 1;
+            const std::int32_t score = scoring::recordScore(g.model().winCount(), g.model().evaluationCount());
             g.table.messages.clear();
-            g.game.CmdNext_Click();
+            g.game.nextRound();
             QVERIFY(settle(g, seed));
             if (gameWon) {
                 ++won;
-                QVERIFY(g.vars.RecordScore >= 0 && g.vars.RecordScore <= 1250);
+                QVERIFY(score >= 0 && score <= 1250);
                 QCOMPARE(g.table.messages.last().title, QStringLiteral("Перемога!"));
                 QVERIFY(std::find(std::begin(wonTexts), std::end(wonTexts), g.table.messages.last().text)
                         != std::end(wonTexts));
@@ -100,7 +102,7 @@ private slots:
                 QCOMPARE(g.table.messages.last().text, QStringLiteral("Повна поразка! Бажаєте грати ще?"));
             }
             QCOMPARE(g.table.exits, 0);
-            QCOMPARE(g.state.Phase, QStringLiteral("Stavka"));
+            QCOMPARE(g.model().phase(), Phase::Betting);
         }
         qInfo("%d rounds, %d games won, %d lost, %d refused bets", rounds, won, lost, refusals);
         QVERIFY(won > 0);

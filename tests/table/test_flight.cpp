@@ -33,8 +33,9 @@ private slots:
         QFETCH(int, ticks);
         QFETCH(int, endLeft);
 
-        GameState s;
-        flight::start(s);
+        flight::Position s = flight::start();
+        QCOMPARE(s.left, 10080);
+        QCOMPARE(s.top, 960);
         int n = 0;
         bool arrived = false;
         while (!arrived && n < 1000) {
@@ -42,13 +43,13 @@ private slots:
             ++n;
         }
         QCOMPARE(n, ticks);
-        QCOMPARE(int(s.FlyLeft), endLeft);
-        QCOMPARE(int(s.FlyTop), player ? 5520 : 960);
+        QCOMPARE(int(s.left), endLeft);
+        QCOMPARE(int(s.top), player ? 5520 : 960);
 
         // Without the animation every card lands on its first tick, on its slot.
-        flight::start(s);
+        s = flight::start();
         QVERIFY(player ? flight::stepPlayer(s, card, false) : flight::stepBanker(s, card, false));
-        QCOMPARE(s.FlyLeft, flight::targetLeft(card));
+        QCOMPARE(s.left, flight::targetLeft(card));
     }
 };
 

@@ -4,14 +4,18 @@
 #include "recordsfile.h"
 
 #include <QDir>
-#include <QFileInfo>
-
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using Button = TableView::Button;
 using Side = TableView::Side;
 using Label = TableView::Label;
+using Answer = TableView::Answer;
+using Phase = GameModel::Phase;
+
+Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(Answer)
 
 namespace {
 const QString Click = QStringLiteral("\\gamedata\\sounds\\click.wav");
@@ -27,6 +31,13 @@ QString buttonRow(const FakeTable &t)
     row += t.spinnerEnabled ? QLatin1Char('1') : QLatin1Char('0');
     return row;
 }
+
+RecordsTable readRecords(const TestGame &g)
+{
+    RecordsTable table;
+    [&] { QVERIFY(recordsfile::read(g.files.recordsPath(), table).ok()); }();
+    return table;
+}
 } // namespace
 
 class TestRound : public QObject
@@ -38,47 +49,24 @@ private slots:
     {
         TestGame g;
         g.start();
-        const GameState &s = g.state;
-        QCOMPARE(s.Phase, QStringLiteral("Stavka"));
-        QCOMPARE(s.PlayerMoney, 100);
-        QCOMPARE(s.BankerMoney, 100);
-        QCOMPARE(s.DeckPos, 5);
-        QCOMPARE(s.PlayerHand[1], s.Deck[1]);
-        QCOMPARE(s.BankerHand[1], s.Deck[2]);
-        QCOMPARE(s.PlayerHand[2], s.Deck[3]);
-        QCOMPARE(s.BankerHand[2], s.Deck[4]);
-        QCOMPARE(s.PlayerHand[3], 0);
-        QVERIFY(!s.Pot.has_value());
+        const GameModel &m = g.model();
+        QCOMPARE(m.phase(), Phase::Betting);
+        QCOMPARE(m.playerMoney(), 100);
+        QCOMPARE(m.bankerMoney(), 100);
+        QCOMPARE(m.deck().position, 5);
+        QCOMPARE(m.playerHand()[1], m.deck()[1]);
+        QCOMPARE(m.bankerHand()[1], m.deck()[2]);
+        QCOMPARE(m.playerHand()[2], m.deck()[3]);
+        QCOMPARE(m.bankerHand()[2], m.deck()[4]);
+        QCOMPARE(m.playerHand()[3], 0);
+        QVERIFY(!m.pot().has_value());
         // The shuffle first, then one deal effect per card.
         QCOMPARE(g.table.sounds, QStringList({Dist, Draw, Draw, Draw, Draw}));
         QCOMPARE(g.table.flightsStarted, 4);
         QVERIFY(g.table.playerSlots[0] && g.table.playerSlots[1] && g.table.bankerSlots[0] && g.table.bankerSlots[1]);
         QVERIFY(!g.table.playerSlots[2]);
         QCOMPARE(buttonRow(g.table), QStringLiteral("10001"));
-
-        // Once the deal is over a further step deals nothing.
-        g.game.First_Draw();
-        QCOMPARE(g.state.DeckPos, 5);
-        QCOMPARE(g.table.flightsStarted, 4);
-    }
-
-    void deckIsAPermutation()
-    {
-        TestGame g(7);
-        for (int round = 0; round < 50; ++round) {
-            g.game.Koloda();
-            QList<int> codes;
-            for (int c : g.state.Deck)
-                codes << c;
-            std::sort(codes.begin(), codes.end());
-            QList<int> expected;
-            for (int suit = 1; suit <= 4; ++suit)
-                for (int rank = 1; rank <= 13; ++rank)
-                    expected << suit * 100 + rank;
-            QCOMPARE(codes, expected);
-            QCOMPARE(g.state.DeckPos, 1);
-            QCOMPARE(g.state.PlayerCount + g.state.BankerCount, 0);
-        }
+        QCOMPARE(g.table.scene.rows, TableScene::Rows::Untouched);
     }
 
     void stakePreview()
@@ -91,8 +79,25 @@ private slots:
         QCOMPARE(g.table.labels[Label::Pot], QStringLiteral("8"));
         QCOMPARE(g.table.labels[Label::PlayerMoney], QStringLiteral("96"));
         QCOMPARE(g.table.labels[Label::BankerMoney], QStringLiteral("96"));
-        QCOMPARE(g.state.PlayerMoney, 100);
-        QCOMPARE(g.state.BankerMoney, 100);
+        QCOMPARE(g.model().playerMoney(), 100);
+        QCOMPARE(g.model().bankerMoney(), 100);
+        // The stake in mind is what a save writes.
+        QCOMPARE(g.model().stake(), 4);
+    }
+
+    // The spinner keeps its value into a new game, and the bet takes it.
+    void spinnerValueOutlivesANewGame()
+    {
+        TestGame g;
+        g.start();
+        g.table.setStake(6);
+        g.game.newGame();
+        g.table.land();
+        QCOMPARE(g.model().stake(), 0);
+        g.table.click(Button::Stavka);
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
+        QCOMPARE(g.model().stake(), 6);
+        QVERIFY(g.table.messages.isEmpty());
     }
 
     void betRefusals_data()
@@ -102,7 +107,7 @@ private slots:
         QTest::addColumn<int>("stake");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("zero stake first, even with an empty purse") << 0 << 200 << 0 << "Ставка повинна бути більшою за 0!";
+        QTest::newRow("zero stake first, even with a short purse") << 100 << 3 << 0 << "Ставка повинна бути більшою за 0!";
         QTest::newRow("player short") << 4 << 196 << 5 << "У Вас не вистачає грошей для цієї ставки!";
         QTest::newRow("banker short") << 10 << 3 << 5 << "У Банківника не вистачає грошей для цієї ставки!";
         QTest::newRow("both short: player first") << 2 << 3 << 5 << "У Вас не вистачає грошей для цієї ставки!";
@@ -116,17 +121,16 @@ private slots:
 
         TestGame g;
         g.start();
-        g.state.PlayerMoney = static_cast<std::int16_t>(playerMoney);
-        g.state.BankerMoney = static_cast<std::int16_t>(bankerMoney);
+        QVERIFY(g.load(TestGame::between(playerMoney, bankerMoney)));
+        g.table.click(Button::Next);
         g.bet(stake);
         QCOMPARE(g.table.messages.size(), 1);
         QCOMPARE(g.table.messages[0].text, message);
         QCOMPARE(g.table.messages[0].title, QStringLiteral("Помилка!"));
-        QCOMPARE(g.table.messages[0].buttons, TableView::Buttons::Ok);
-        QCOMPARE(g.state.MsgAnswer, TableView::AnswerOk);
-        QCOMPARE(g.state.Phase, QStringLiteral("Stavka"));
-        QCOMPARE(int(g.state.PlayerMoney), playerMoney);
-        QCOMPARE(int(g.state.BankerMoney), bankerMoney);
+        QCOMPARE(g.table.messages[0].question, false);
+        QCOMPARE(g.model().phase(), Phase::Betting);
+        QCOMPARE(int(g.model().playerMoney()), playerMoney);
+        QCOMPARE(int(g.model().bankerMoney()), bankerMoney);
         QCOMPARE(buttonRow(g.table), QStringLiteral("10001"));
     }
 
@@ -134,98 +138,102 @@ private slots:
     {
         TestGame g;
         g.start();
-        g.state.PlayerMoney = 7;
-        g.state.BankerMoney = 193;
+        QVERIFY(g.load(TestGame::between(7, 193)));
+        g.table.click(Button::Next);
         g.bet(7);
-        QCOMPARE(g.state.PlayerMoney, 0);
-        QCOMPARE(g.state.Phase, QStringLiteral("Game"));
+        QCOMPARE(g.model().playerMoney(), 0);
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
     }
 
     // The availability of the four buttons and the spinner through a whole round.
     void buttonStatesThroughARound()
     {
         TestGame g;
-        g.start();
-        g.dealRound({102, 103, 104, 105, 106, 107, 202, 203, 204, 205, 206});
+        g.startWith({102, 103, 104, 105, 106, 107, 202, 203, 204, 205, 206});
         QCOMPARE(buttonRow(g.table), QStringLiteral("10001"));
 
         g.bet(7);
         QCOMPARE(buttonRow(g.table), QStringLiteral("01100"));
-        QCOMPARE(g.state.Stake, 7);
-        QCOMPARE(g.state.Pot, std::optional<std::int16_t>(14));
-        QCOMPARE(g.state.PlayerMoney, 93);
-        QCOMPARE(g.state.BankerMoney, 93);
+        QCOMPARE(g.model().stake(), 7);
+        QCOMPARE(g.model().pot(), std::optional<std::int16_t>(14));
+        QCOMPARE(g.model().playerMoney(), 93);
+        QCOMPARE(g.model().bankerMoney(), 93);
+        QCOMPARE(g.table.scene.rows, TableScene::Rows::BankerHoleDown);
 
         for (int card = 3; card <= 5; ++card)
             g.table.click(Button::Draw);
-        QCOMPARE(g.state.PlayerCount, 5);
+        QCOMPARE(g.model().playerHand().count, 5);
         QCOMPARE(buttonRow(g.table), QStringLiteral("00100"));
         QVERIFY(!g.table.savingEnabled);
 
         g.table.click(Button::Stop);
         QCOMPARE(buttonRow(g.table), QStringLiteral("00010"));
         QVERIFY(g.table.savingEnabled);
-        QCOMPARE(g.state.Pot, std::optional<std::int16_t>(0));
-        QCOMPARE(g.state.Phase, QStringLiteral("Finish"));
+        QCOMPARE(g.model().pot(), std::optional<std::int16_t>(0));
+        QCOMPARE(g.model().phase(), Phase::RoundOver);
+        QCOMPARE(g.table.scene.rows, TableScene::Rows::FaceUp);
+        QVERIFY(g.table.scene.result);
 
         g.table.click(Button::Next);
         QCOMPARE(buttonRow(g.table), QStringLiteral("10001"));
         QVERIFY(!g.table.savingEnabled);
-        QCOMPARE(g.state.Phase, QStringLiteral("Stavka"));
+        QCOMPARE(g.model().phase(), Phase::Betting);
+        QVERIFY(!g.table.scene.result);
     }
 
     void settlement_data()
     {
         QTest::addColumn<QList<int>>("deck");
         QTest::addColumn<int>("draws");
-        QTest::addColumn<QString>("winner");
+        QTest::addColumn<Outcome>("winner");
         QTest::addColumn<int>("playerMoney");
         QTest::addColumn<int>("evaluations");
         QTest::addColumn<int>("bankerCards");
 
         // Deck order: player, banker, player, banker, then the draws.
         QTest::newRow("banker 16 draws behind 18 and busts")
-            << QList<int>{110, 110 + 100, 208, 306, 413} << 0 << "Player" << 110 << 2 << 3;
+            << QList<int>{110, 110 + 100, 208, 306, 413} << 0 << Outcome::PlayerWins << 110 << 2 << 3;
         QTest::newRow("banker 15 stands against 14")
-            << QList<int>{110, 110 + 100, 204, 305} << 0 << "Computer" << 90 << 1 << 2;
+            << QList<int>{110, 110 + 100, 204, 305} << 0 << Outcome::BankerWins << 90 << 1 << 2;
         QTest::newRow("17 against 17 is a draw")
-            << QList<int>{110, 210, 307, 407} << 0 << "Nobody" << 100 << 1 << 2;
+            << QList<int>{110, 210, 307, 407} << 0 << Outcome::Draw << 100 << 1 << 2;
         QTest::newRow("player bust: the banker never draws")
-            << QList<int>{110, 102, 309, 403, 305} << 1 << "Computer" << 90 << 1 << 2;
+            << QList<int>{110, 102, 309, 403, 305} << 1 << Outcome::BankerWins << 90 << 1 << 2;
         QTest::newRow("21 with three cards against 21 with two")
-            << QList<int>{105, 101, 206, 113, 310} << 1 << "Nobody" << 100 << 1 << 2;
+            << QList<int>{105, 101, 206, 113, 310} << 1 << Outcome::Draw << 100 << 1 << 2;
         QTest::newRow("banker stops at five cards below the player")
-            << QList<int>{110, 102, 310, 202, 302, 402, 103, 303} << 0 << "Player" << 110 << 4 << 5;
+            << QList<int>{110, 102, 310, 202, 302, 402, 103, 303} << 0 << Outcome::PlayerWins << 110 << 4 << 5;
     }
     void settlement()
     {
         QFETCH(QList<int>, deck);
         QFETCH(int, draws);
-        QFETCH(QString, winner);
+        QFETCH(Outcome, winner);
         QFETCH(int, playerMoney);
         QFETCH(int, evaluations);
         QFETCH(int, bankerCards);
 
         TestGame g;
+        g.random.stackNextDeck(deck);
         g.start();
-        g.state.DeckPos = 1;
-        for (int k = 0; k < deck.size(); ++k)
-            g.state.Deck[k + 1] = static_cast<std::int16_t>(deck[k]);
-        g.state.Phase = QStringLiteral("Stavka");
-        g.game.NextGame();
-        g.table.land();
         g.bet(10);
         for (int i = 0; i < draws; ++i)
             g.table.click(Button::Draw);
         g.table.click(Button::Stop);
 
-        QCOMPARE(g.state.Winner, winner);
-        QCOMPARE(int(g.state.PlayerMoney), playerMoney);
-        QCOMPARE(g.state.PlayerMoney + g.state.BankerMoney, 200);
-        QCOMPARE(int(g.vars.EvaluationCount), evaluations);
-        QCOMPARE(int(g.state.BankerCount), bankerCards);
-        QCOMPARE(int(g.vars.WinCount), winner == QLatin1String("Player") ? 1 : 0);
+        const GameModel &m = g.model();
+        QCOMPARE(m.lastOutcome(), winner);
+        QCOMPARE(int(m.playerMoney()), playerMoney);
+        QCOMPARE(m.playerMoney() + m.bankerMoney(), 200);
+        QCOMPARE(int(m.evaluationCount()), evaluations);
+        QCOMPARE(int(m.bankerHand().count), bankerCards);
+        QCOMPARE(int(m.winCount()), winner == Outcome::PlayerWins ? 1 : 0);
         QVERIFY(!g.game.isBankerPlaying());
+        QCOMPARE(m.phase(), Phase::RoundOver);
+        QCOMPARE(m.pot(), std::optional<std::int16_t>(0));
+        QCOMPARE(g.table.scene.result->outcome, winner);
+        QCOMPARE(g.table.scene.result->playerPoints, m.playerPoints());
+        QCOMPARE(g.table.scene.result->bankerPoints, m.bankerPoints());
     }
 
     void newDeckCheck_data()
@@ -242,11 +250,8 @@ private slots:
 
         TestGame g;
         g.start();
-        g.bet(1);
-        g.table.click(Button::Stop);
-        const auto oldDeck = g.state.Deck;
-        g.state.DeckPos = static_cast<std::int16_t>(deckPos);
-        g.table.messages.clear();
+        QVERIFY(g.load(TestGame::between(100, 100, 0, 0, deckPos)));
+        const Deck oldDeck = g.model().deck();
         g.table.sounds.clear();
         g.table.click(Button::Next);
 
@@ -256,50 +261,30 @@ private slots:
             QCOMPARE(g.table.messages[0].text, text);
             QCOMPARE(g.table.messages[0].title, QStringLiteral("Нова колода!"));
             QCOMPARE(g.table.sounds.mid(0, 2), QStringList({Click, Dist}));
-            QCOMPARE(g.state.DeckPos, 5);
-            QCOMPARE(g.state.PlayerHand[1], g.state.Deck[1]);
+            QCOMPARE(g.model().deck().position, 5);
+            QCOMPARE(g.model().playerHand()[1], g.model().deck()[1]);
         } else {
             QVERIFY(g.table.messages.isEmpty());
-            QCOMPARE(g.state.Deck, oldDeck);
-            QCOMPARE(int(g.state.DeckPos), deckPos + 4);
-            QCOMPARE(g.state.PlayerHand[1], oldDeck[deckPos]);
+            QCOMPARE(g.model().deck(), [&] { Deck d = oldDeck; d.position = static_cast<std::int16_t>(deckPos + 4); return d; }());
+            QCOMPARE(g.model().playerHand()[1], oldDeck[deckPos]);
         }
-    }
-
-    void recordScore_data()
-    {
-        QTest::addColumn<int>("wins");
-        QTest::addColumn<int>("evaluations");
-        QTest::addColumn<int>("score");
-        QTest::newRow("12 wins in 40") << 12 << 40 << 375;
-        QTest::newRow("10 wins in 20: the best") << 10 << 20 << 1250;
-        QTest::newRow("long game past 16 bits") << 30 << 400 << 9;
-        QTest::newRow("very long game") << 300 << 32000 << 0;
-        QTest::newRow("no evaluation from a damaged file") << 5 << 0 << 0;
-    }
-    void recordScore()
-    {
-        QFETCH(int, wins);
-        QFETCH(int, evaluations);
-        QFETCH(int, score);
-        QCOMPARE(Game::recordScore(wins, evaluations), score);
     }
 
     // The bet pressed during the opening deal waits until both sides hold two cards.
     void betDuringDealIsHeld()
     {
         TestGame g;
-        g.game.New_Game(); // the first card is in the air
-        QCOMPARE(g.state.PlayerCount, 1);
+        g.game.newGame(); // the first card is in the air
+        QCOMPARE(g.model().playerHand().count, 1);
         g.table.setStake(5);
-        g.game.CmdStavka_Click();
-        QCOMPARE(g.state.Phase, QStringLiteral("Stavka"));
-        QCOMPARE(g.state.PlayerMoney, 100);
+        g.game.bet();
+        QCOMPARE(g.model().phase(), Phase::Dealing);
+        QCOMPARE(g.model().playerMoney(), 100);
         g.table.land();
-        QCOMPARE(g.state.PlayerCount, 2);
-        QCOMPARE(g.state.BankerCount, 2);
-        QCOMPARE(g.state.Phase, QStringLiteral("Game"));
-        QCOMPARE(g.state.PlayerMoney, 95);
+        QCOMPARE(g.model().playerHand().count, 2);
+        QCOMPARE(g.model().bankerHand().count, 2);
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
+        QCOMPARE(g.model().playerMoney(), 95);
         QCOMPARE(buttonRow(g.table), QStringLiteral("01100"));
     }
 
@@ -307,21 +292,20 @@ private slots:
     void pressesDuringAFlightAreIgnored()
     {
         TestGame g;
-        g.start();
-        g.dealRound({102, 110, 103, 106, 104, 109, 105, 108});
+        g.startWith({102, 110, 103, 106, 104, 109, 105, 108});
         g.bet(10);
-        g.game.CmdDraw_Click();
-        QCOMPARE(g.state.PlayerCount, 3);
-        g.game.CmdDraw_Click();
-        g.game.CmdStop_Click();
-        QCOMPARE(g.state.PlayerCount, 3);
-        QCOMPARE(g.state.Phase, QStringLiteral("Game"));
+        g.game.drawCard();
+        QCOMPARE(g.model().playerHand().count, 3);
+        g.game.drawCard();
+        g.game.stand();
+        QCOMPARE(g.model().playerHand().count, 3);
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
         g.table.land();
 
         // Player 2 + 3 + 4 = 9 against the banker's 16: the stand settles at once.
         g.table.click(Button::Stop);
-        QCOMPARE(g.state.Phase, QStringLiteral("Finish"));
-        QCOMPARE(g.state.Winner, QStringLiteral("Computer"));
+        QCOMPARE(g.model().phase(), Phase::RoundOver);
+        QCOMPARE(g.model().lastOutcome(), Outcome::BankerWins);
         QVERIFY(!g.game.isBankerPlaying());
     }
 
@@ -329,21 +313,20 @@ private slots:
     void nextWaitsForSettlement()
     {
         TestGame g;
-        g.start();
         // Player 10+9 = 19, banker 2+3 = 5: the banker has to draw.
-        g.dealRound({110, 102, 109, 103, 104, 105, 106});
+        g.startWith({110, 102, 109, 103, 104, 105, 106});
         g.bet(10);
-        g.game.CmdStop_Click(); // the banker's first extra card is in the air
+        g.game.stand(); // the banker's first extra card is in the air
         QVERIFY(g.game.isBankerPlaying());
         QVERIFY(g.table.isButtonEnabled(Button::Next));
-        g.game.CmdNext_Click();
-        QCOMPARE(g.state.Phase, QStringLiteral("Finish"));
-        QCOMPARE(g.state.PlayerMoney + g.state.BankerMoney, 180);
+        g.game.nextRound();
+        QCOMPARE(g.model().phase(), Phase::BankerTurn);
+        QCOMPARE(g.model().playerMoney() + g.model().bankerMoney(), 180);
         g.table.land();
         QVERIFY(!g.game.isBankerPlaying());
-        QCOMPARE(g.state.PlayerMoney + g.state.BankerMoney, 200);
+        QCOMPARE(g.model().playerMoney() + g.model().bankerMoney(), 200);
         g.table.click(Button::Next);
-        QCOMPARE(g.state.Phase, QStringLiteral("Stavka"));
+        QCOMPARE(g.model().phase(), Phase::Betting);
     }
 
     void newGameStopsFlightsAndKeepsPot()
@@ -351,44 +334,42 @@ private slots:
         TestGame g;
         g.start();
         g.bet(6);
-        g.game.CmdDraw_Click(); // a card in the air
-        g.game.NewGame_Click();
+        g.game.drawCard(); // a card in the air
+        g.game.newGame();
         QVERIFY(g.table.flightsStopped >= 1);
-        QCOMPARE(g.state.PlayerMoney, 100);
-        QCOMPARE(g.state.BankerMoney, 100);
-        QCOMPARE(g.state.Stake, 0);
-        QCOMPARE(g.state.Pot, std::optional<std::int16_t>(12));
+        QCOMPARE(g.model().playerMoney(), 100);
+        QCOMPARE(g.model().bankerMoney(), 100);
+        QCOMPARE(g.model().stake(), 0);
+        QCOMPARE(g.model().pot(), std::optional<std::int16_t>(12));
         g.table.land();
-        QCOMPARE(g.state.PlayerCount, 2);
-        QCOMPARE(g.state.BankerCount, 2);
-        QCOMPARE(g.state.DeckPos, 5);
+        QCOMPARE(g.model().playerHand().count, 2);
+        QCOMPARE(g.model().bankerHand().count, 2);
+        QCOMPARE(g.model().deck().position, 5);
     }
 
     void lostGame_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::newRow("play again") << int(TableView::AnswerYes);
-        QTest::newRow("quit") << int(TableView::AnswerNo);
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("play again") << Answer::Yes;
+        QTest::newRow("quit") << Answer::No;
     }
     void lostGame()
     {
-        QFETCH(int, answer);
+        QFETCH(Answer, answer);
         TestGame g;
         g.start();
-        g.state.PlayerMoney = 0;
-        g.state.BankerMoney = 200;
-        g.game.CmdStop_Click(); // not enabled: nothing happens
-        g.table.enabled[Button::Next] = true;
+        QVERIFY(g.load(TestGame::between(0, 200)));
+        g.game.stand(); // not a move now: nothing happens
         g.table.answers.enqueue(answer);
         g.table.click(Button::Next);
         QCOMPARE(g.table.messages.size(), 1);
         QCOMPARE(g.table.messages[0].text, QStringLiteral("Повна поразка! Бажаєте грати ще?"));
         QCOMPARE(g.table.messages[0].title, QStringLiteral("Поразка!"));
-        QCOMPARE(int(g.state.MsgAnswer), answer);
+        QCOMPARE(g.table.messages[0].question, true);
         QVERIFY(!QFile::exists(gamePath(g.dir.path(), gamefiles::Records)));
-        if (answer == TableView::AnswerYes) {
+        if (answer == Answer::Yes) {
             QCOMPARE(g.table.exits, 0);
-            QCOMPARE(g.state.PlayerMoney, 100);
+            QCOMPARE(g.model().playerMoney(), 100);
         } else {
             QCOMPARE(g.table.exits, 1);
         }
@@ -398,35 +379,27 @@ private slots:
     {
         TestGame g;
         g.start();
-        g.state.BankerMoney = 0;
-        g.state.PlayerMoney = 200;
-        g.vars.WinCount = 12;
-        g.vars.EvaluationCount = 40;
-        g.table.enabled[Button::Next] = true;
+        QVERIFY(g.load(TestGame::between(200, 0, 12, 40)));
         g.table.names.enqueue(QStringLiteral("Оксана"));
-        g.table.answers.enqueue(TableView::AnswerNo);
+        g.table.answers.enqueue(Answer::No);
         g.table.click(Button::Next);
 
-        QCOMPARE(g.vars.RecordScore, 375);
         QCOMPARE(g.table.inputPrompts, QStringList(QStringLiteral(
             "Запис в найкращу десятку|Ви перемогли і набрали 375 бали(-ів). Введіть Ваше ім'я:")));
         QCOMPARE(g.table.messages.last().text, QStringLiteral("Бажаєте грати ще?"));
         QCOMPARE(g.table.messages.last().title, QStringLiteral("Перемога!"));
         QCOMPARE(g.table.exits, 1);
-        QCOMPARE(g.state.RecordNames[1], QStringLiteral("Оксана"));
-        QCOMPARE(g.state.RecordScores[1], 375);
+        QCOMPARE(readRecords(g).names[0], QStringLiteral("Оксана"));
+        QCOMPARE(readRecords(g).scores[0], 375);
         QCOMPARE(QFileInfo(gamePath(g.dir.path(), gamefiles::Records)).size(), 250);
 
         // A second win with a lower score that is still above the empty rows: place 2, cancel -> "Анонім".
-        g.state.BankerMoney = 0;
-        g.state.PlayerMoney = 200;
-        g.vars.WinCount = 10;
-        g.vars.EvaluationCount = 100;
-        g.table.answers.enqueue(TableView::AnswerYes);
+        QVERIFY(g.load(TestGame::between(200, 0, 10, 100)));
+        g.table.answers.enqueue(Answer::Yes);
         g.table.click(Button::Next);
-        QCOMPARE(g.state.RecordNames[2], QStringLiteral("Анонім"));
-        QCOMPARE(g.state.RecordScores[2], 50);
-        QCOMPARE(g.state.PlayerMoney, 100);
+        QCOMPARE(readRecords(g).names[1], QStringLiteral("Анонім"));
+        QCOMPARE(readRecords(g).scores[1], 50);
+        QCOMPARE(g.model().playerMoney(), 100);
     }
 
     void recordsPlacement_data()
@@ -445,21 +418,21 @@ private slots:
         QFETCH(int, score);
         QFETCH(int, place);
         TestGame g;
-        for (int i = 1; i <= 10; ++i) {
-            g.state.RecordNames[i] = QStringLiteral("Гравець %1").arg(i);
-            g.state.RecordScores[i] = static_cast<std::int16_t>(1100 - 100 * i);
+        RecordsTable table;
+        for (std::size_t i = 0; i < 10; ++i) {
+            table.names[i] = QStringLiteral("Гравець %1").arg(i + 1);
+            table.scores[i] = static_cast<std::int16_t>(1000 - 100 * int(i));
         }
         const QString path = gamePath(g.dir.path(), gamefiles::Records);
-        QVERIFY(recordsfile::WriteRecordsTable(g.state, path).isEmpty());
+        QVERIFY(recordsfile::write(path, table).ok());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
         file.close();
 
         g.table.names.enqueue(QStringLiteral("Новий"));
-        g.game.EnterRecord(score);
-        GameState read;
-        QVERIFY(recordsfile::ReadRecordsTable(read, path).isEmpty());
+        g.game.enterRecord(score);
+        const RecordsTable read = readRecords(g);
         if (place == 0) {
             QVERIFY(g.table.inputPrompts.isEmpty());
             QCOMPARE(g.table.messages.last().text, QStringLiteral("Ура! Ви перемогли! Бажаєте грати ще?"));
@@ -467,12 +440,13 @@ private slots:
             QCOMPARE(file.readAll(), before);
             return;
         }
-        QCOMPARE(read.RecordNames[place], QStringLiteral("Новий"));
-        QCOMPARE(int(read.RecordScores[place]), score);
+        const auto at = [](int n) { return static_cast<std::size_t>(n - 1); };
+        QCOMPARE(read.names[at(place)], QStringLiteral("Новий"));
+        QCOMPARE(int(read.scores[at(place)]), score);
         for (int i = 1; i < place; ++i)
-            QCOMPARE(read.RecordNames[i], QStringLiteral("Гравець %1").arg(i));
+            QCOMPARE(read.names[at(i)], QStringLiteral("Гравець %1").arg(i));
         for (int i = place + 1; i <= 10; ++i)
-            QCOMPARE(read.RecordNames[i], QStringLiteral("Гравець %1").arg(i - 1));
+            QCOMPARE(read.names[at(i)], QStringLiteral("Гравець %1").arg(i - 1));
     }
 
     void unreadableRecordsFileIsReportedAndKept()
@@ -480,7 +454,7 @@ private slots:
         TestGame g;
         // A folder where the records file should be.
         QVERIFY(QDir().mkpath(gamePath(g.dir.path(), gamefiles::Records)));
-        g.game.EnterRecord(500);
+        g.game.enterRecord(500);
         QCOMPARE(g.table.messages.size(), 2);
         QVERIFY(!g.table.messages[0].text.isEmpty());
         QCOMPARE(g.table.messages[1].text, QStringLiteral("Ура! Ви перемогли! Бажаєте грати ще?"));

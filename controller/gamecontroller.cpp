@@ -1,0 +1,337 @@
+#include "gamecontroller.h"
+
+#include "datafolder.h"
+#include "gamepaths.h"
+#include "settings.h"
+
+using Phase = GameModel::Phase;
+using Button = TableView::Button;
+using Label = TableView::Label;
+using Toggle = TableView::Toggle;
+using Id = Message::Id;
+
+const QString GameController::AnonymousName = QStringLiteral("Анонім");
+
+GameController::GameController(TableView &table, const DataFolder &files, RandomSource &random, Settings &settings)
+    : m_table(table), m_files(files), m_random(random), m_settings(settings)
+{
+}
+
+void GameController::newGame()
+{
+    stopFlights();
+    m_betHeld = false;
+    m_saveHeld = false;
+    m_table.playSound(gamefiles::Dist);
+    m_model.newGame(m_random);
+    m_table.showButtons();
+    beginRound();
+}
+
+void GameController::beginRound()
+{
+    updateControls();
+    hideAllSlots();
+    m_table.redraw(scene());
+    continueDeal();
+}
+
+void GameController::continueDeal()
+{
+    const GameModel::Report report = m_model.step();
+    if (report.dealt)
+        fly(*report.dealt);
+    else
+        finishDeal();
+}
+
+void GameController::finishDeal()
+{
+    m_table.redraw(scene());
+    if (m_betHeld) {
+        m_betHeld = false;
+        placeBet();
+    }
+}
+
+void GameController::fly(const GameModel::DealtCard &dealt)
+{
+    m_flight = Flight{dealt.side, dealt.number};
+    m_table.startFlight(dealt.side, dealt.number);
+    m_table.playSound(gamefiles::Draw);
+}
+
+void GameController::cardLanded(Side side, int card)
+{
+    // Only the card sent off may land, and only once.
+    if (!m_flight || m_flight->side != side || m_flight->card != card)
+        return;
+    m_flight.reset();
+    if (card <= 2) {
+        // An opening card lies face down until the bet.
+        m_table.showSlotBack(side, card - 1);
+        if (m_model.phase() == Phase::Dealing)
+            continueDeal();
+        else
+            finishDeal();
+    } else if (side == Side::Player) {
+        m_table.redraw(scene());
+    } else {
+        m_table.redraw(scene());
+        followBanker(m_model.step());
+    }
+}
+
+void GameController::followBanker(const GameModel::Report &report)
+{
+    if (report.dealt) {
+        fly(*report.dealt);
+        return;
+    }
+    if (!report.settlement)
+        return;
+    m_table.redraw(scene());
+    if (m_saveHeld) {
+        m_saveHeld = false;
+        saveGame();
+    }
+}
+
+void GameController::stopFlights()
+{
+    m_table.stopFlights();
+    m_flight.reset();
+}
+
+void GameController::chooseStake(int stake)
+{
+    m_stakeChoice = stake;
+    m_model.chooseStake(stake);
+    m_table.setLabel(Label::Stake, stake);
+    m_table.setLabel(Label::Pot, 2 * stake);
+    m_table.setLabel(Label::PlayerMoney, m_model.playerMoney() - stake);
+    m_table.setLabel(Label::BankerMoney, m_model.bankerMoney() - stake);
+}
+
+void GameController::bet()
+{
+    if (!m_model.moves().bet)
+        return;
+    m_table.playSound(gamefiles::Click);
+    // The player's turn never starts before both sides hold their cards.
+    if (m_flight || m_model.phase() == Phase::Dealing) {
+        m_betHeld = true;
+        return;
+    }
+    placeBet();
+}
+
+void GameController::placeBet()
+{
+    switch (m_model.bet(m_stakeChoice)) {
+    case GameModel::BetCheck::Ok:
+        updateControls();
+        m_table.redraw(scene());
+        return;
+    case GameModel::BetCheck::NotNow:
+        return;
+    case GameModel::BetCheck::ZeroStake:
+        m_table.ask({Id::StakeIsZero});
+        return;
+    case GameModel::BetCheck::PlayerCannotCover:
+        m_table.ask({Id::PlayerCannotCover});
+        return;
+    case GameModel::BetCheck::BankerCannotCover:
+        m_table.ask({Id::BankerCannotCover});
+        return;
+    }
+}
+
+void GameController::drawCard()
+{
+    if (!m_model.moves().draw)
+        return;
+    m_table.playSound(gamefiles::Click);
+    // One card in the air at a time.
+    if (m_flight)
+        return;
+    const GameModel::Report report = m_model.draw();
+    if (!report.dealt)
+        return;
+    if (!m_model.canDraw())
+        updateControls();
+    fly(*report.dealt);
+}
+
+void GameController::stand()
+{
+    if (!m_model.moves().stand)
+        return;
+    m_table.playSound(gamefiles::Click);
+    // Standing while the player's card still flies would hand that card to
+    // the banker's turn unseen.
+    if (m_flight)
+        return;
+    const GameModel::Report report = m_model.stand();
+    updateControls();
+    m_table.setSavingEnabled(true);
+    followBanker(report);
+}
+
+void GameController::nextRound()
+{
+    if (!m_model.moves().next)
+        return;
+    m_table.playSound(gamefiles::Click);
+    // The stakes are still on the table until the banker has finished.
+    if (m_flight || !m_model.canGoOn())
+        return;
+    m_table.setSavingEnabled(false);
+
+    const GameModel::Report report = m_model.next(m_random);
+    switch (report.gameEnd) {
+    case GameModel::GameEnd::Won:
+        endGame(enterRecord(report.recordScore));
+        return;
+    case GameModel::GameEnd::Lost:
+        endGame(m_table.ask({Id::GameLost}));
+        return;
+    case GameModel::GameEnd::None:
+        break;
+    }
+    if (report.deckRenewed) {
+        m_table.playSound(gamefiles::Dist);
+        m_table.ask({Id::NewDeck});
+    }
+    beginRound();
+}
+
+void GameController::endGame(Answer anotherGame)
+{
+    if (anotherGame == Answer::Yes)
+        newGame();
+    else
+        m_table.exitGame();
+}
+
+TableView::Answer GameController::enterRecord(std::int32_t score)
+{
+    // A table that cannot be read is not written over.
+    RecordsTable table;
+    int place = 0;
+    if (const FileStatus read = m_files.readRecords(table); read.ok())
+        place = table.placeFor(score);
+    else
+        m_table.ask({Id::RecordsUnreadable, read});
+    if (place == 0)
+        return m_table.ask({Id::GameWon});
+
+    const QString name = m_table.askName({Id::RecordName, score});
+    table.enter(place, name.isEmpty() ? AnonymousName : name, score);
+    if (const FileStatus written = m_files.writeRecords(table); !written.ok())
+        m_table.ask({Id::RecordsUnwritable, written});
+    return m_table.ask({Id::GameWonWithRecord});
+}
+
+void GameController::saveGame()
+{
+    // The round after a stand is saved once the banker has settled it:
+    // sooner would keep the stakes out of both purses.
+    if (isBankerPlaying()) {
+        m_saveHeld = true;
+        return;
+    }
+    const FileStatus saved = m_files.save(savedgamemapping::record(m_model, m_settings, m_extras));
+    m_table.ask(saved.ok() ? Message{Id::GameSaved} : Message{Id::SaveFailed, saved});
+}
+
+void GameController::loadGame()
+{
+    // Into copies: a refused file leaves the current game as it was.
+    SavedGame record;
+    GameModel model = m_model;
+    Settings settings = m_settings;
+    SaveExtras extras = m_extras;
+    FileStatus status = m_files.load(record);
+    if (status.ok())
+        status = savedgamemapping::restore(record, model, settings, extras);
+    if (!status.ok()) {
+        status.path = m_files.savedGamePath();
+        m_table.ask({Id::LoadFailed, status});
+        return;
+    }
+
+    stopFlights();
+    m_betHeld = false;
+    m_saveHeld = false;
+    m_model = model;
+    m_settings = settings;
+    m_extras = extras;
+    if (record.musicOn)
+        m_table.setToggleChecked(Toggle::Music, m_settings.MusicOn);
+    if (record.soundsOn)
+        m_table.setToggleChecked(Toggle::Sounds, m_settings.SoundsOn);
+    if (record.animationOn)
+        m_table.setToggleChecked(Toggle::Animation, m_settings.AnimationOn);
+    // Music never plays while the menu shows it off.
+    if (m_settings.MusicOn)
+        m_table.playTrack(m_settings.MusicTrack);
+    else
+        m_table.stopMusic();
+
+    // Slots of the previous game must not linger beside the loaded hands.
+    hideAllSlots();
+    m_table.redraw(scene());
+    updateControls();
+    m_table.setSpinnerValue(0);
+    m_table.setLabel(Label::Stake, 0);
+    m_table.setLabel(Label::Pot, 0);
+    m_table.ask({Id::GameLoaded});
+}
+
+void GameController::updateControls()
+{
+    const GameModel::Moves moves = m_model.moves();
+    m_table.setButtonEnabled(Button::Stavka, moves.bet);
+    m_table.setButtonEnabled(Button::Draw, moves.draw);
+    m_table.setButtonEnabled(Button::Stop, moves.stand);
+    m_table.setButtonEnabled(Button::Next, moves.next);
+    m_table.setSpinnerEnabled(moves.bet);
+}
+
+void GameController::hideAllSlots()
+{
+    for (int i = 0; i < Hand::MaxCards; ++i) {
+        m_table.hideSlot(Side::Banker, i);
+        m_table.hideSlot(Side::Player, i);
+    }
+}
+
+TableScene GameController::scene() const
+{
+    TableScene s;
+    s.playerMoney = m_model.playerMoney();
+    s.bankerMoney = m_model.bankerMoney();
+    s.pot = m_model.pot();
+    s.player = m_model.playerHand();
+    s.banker = m_model.bankerHand();
+    switch (m_model.phase()) {
+    case Phase::Dealing:
+    case Phase::Betting:
+        s.rows = TableScene::Rows::Untouched;
+        break;
+    case Phase::PlayerTurn:
+        s.rows = TableScene::Rows::BankerHoleDown;
+        break;
+    case Phase::RoundOver:
+        s.result = GameModel::Settlement{m_model.lastOutcome(), m_model.playerPoints(), m_model.bankerPoints()};
+        s.rows = TableScene::Rows::FaceUp;
+        break;
+    case Phase::BankerTurn:
+    case Phase::Resumed:
+    case Phase::GameOver:
+        s.rows = TableScene::Rows::FaceUp;
+        break;
+    }
+    return s;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "gamemodel.h"
+#include "savedgamemapping.h"
+#include "tableview.h"
+
+#include <QString>
+
+#include <optional>
+
+class DataFolder;
+class RandomSource;
+struct Settings;
+
+// Plays the rules on the table: each command of the player goes to the
+// model, and what the model reports becomes flights, sounds, labels and
+// boxes. The buttons show the model's moves. Cards fly one at a time; the
+// opening deal and the banker's turn go on as each card lands.
+class GameController
+{
+public:
+    using Side = TableView::Side;
+    using Answer = TableView::Answer;
+
+    GameController(TableView &table, const DataFolder &files, RandomSource &random, Settings &settings);
+
+    const GameModel &model() const { return m_model; }
+
+    // Menu "Нова гра", start-up and another game after one is over.
+    void newGame();
+    // The spinner: the stake the player has in mind, previewed on the purses.
+    void chooseStake(int stake);
+    // The four buttons. A bet pressed while the opening deal goes on is
+    // placed when it is over; the other presses wait for no flight.
+    void bet();
+    void drawCard();
+    void stand();
+    void nextRound();
+    // Menu "Зберегти": during the banker's turn the save waits for the
+    // settlement, otherwise it is made at once.
+    void saveGame();
+    // Menu "Завантажити": a refused file leaves the game as it was.
+    void loadGame();
+
+    // The table reports that card number `card` of `side` has landed.
+    void cardLanded(Side side, int card);
+
+    // Offers a won game's score to the records table; returns the answer
+    // to "another game?".
+    Answer enterRecord(std::int32_t score);
+
+    bool isCardFlying() const { return m_flight.has_value(); }
+    bool isBankerPlaying() const { return m_model.phase() == GameModel::Phase::BankerTurn; }
+
+    // The name a record gets when the player gives none. It is stored in
+    // the file, so it is the same in every language.
+    static const QString AnonymousName;
+
+private:
+    struct Flight
+    {
+        Side side;
+        int card;
+    };
+
+    void beginRound();
+    void continueDeal();
+    void finishDeal();
+    void placeBet();
+    void followBanker(const GameModel::Report &report);
+    void fly(const GameModel::DealtCard &dealt);
+    void stopFlights();
+    void endGame(Answer anotherGame);
+    void updateControls();
+    void hideAllSlots();
+    TableScene scene() const;
+
+    TableView &m_table;
+    const DataFolder &m_files;
+    RandomSource &m_random;
+    Settings &m_settings;
+    GameModel m_model;
+    SaveExtras m_extras;
+    int m_stakeChoice = 0; // the spinner's value: it outlives a new game, the model's stake does not
+    std::optional<Flight> m_flight;
+    bool m_betHeld = false;  // bet pressed during the opening deal
+    bool m_saveHeld = false; // save asked for during the banker's turn
+};
