@@ -23,6 +23,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 const QColor TableGreen(0, 128, 0);
@@ -93,6 +95,7 @@ TableWindow::TableWindow(Settings &settings, SoundSystem &sounds, QWidget *paren
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildTable();
     buildMenus();
+    buildKeys();
     // The layout is absolute: the window keeps the size of its table.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -134,6 +137,8 @@ void TableWindow::buildTable()
     m_picture1->setAutoFillBackground(true);
     m_picture1->setPalette(palette);
     m_picture1->setPixmap(backPicture());
+    // A click on the deck takes a card, as "Тягнути" does.
+    m_picture1->installEventFilter(this);
 
     m_label9 = makeLabel(t, "Label9", QStringLiteral("На кону:"), captionFont(true), DarkBlue, true, left);
     m_label9->setGeometry(twips::rect(9360, 3600, 1575, 495));
@@ -264,6 +269,16 @@ void TableWindow::buildMenus()
     connect(m_musicItem, &QAction::triggered, this, &TableWindow::music_Click);
     connect(m_soundsItem, &QAction::triggered, this, &TableWindow::sounds_Click);
     connect(m_animeItem, &QAction::triggered, this, &TableWindow::anime_Click);
+    m_hintsItem = addMenuItem(game, QStringLiteral("hints"), QStringLiteral("Підказки"), Qt::Key_F8);
+    m_highContrastItem = addMenuItem(game, QStringLiteral("highContrast"), QStringLiteral("Висока контрастність"), Qt::Key_F9);
+    for (QAction *item : {m_hintsItem, m_highContrastItem}) {
+        item->setCheckable(true);
+        item->setChecked(false);
+    }
+    connect(m_hintsItem, &QAction::triggered, this, &TableWindow::hints_Click);
+    connect(m_highContrastItem, &QAction::triggered, this, &TableWindow::highContrast_Click);
+    connect(addMenuItem(game, QStringLiteral("settings"), QStringLiteral("Налаштування…"), {}),
+            &QAction::triggered, this, &TableWindow::settingsRequested);
 
     connect(addMenuItem(game, QStringLiteral("records"), QStringLiteral("Рекорди"), Qt::Key_F5),
             &QAction::triggered, this, &TableWindow::recordsRequested);
@@ -276,6 +291,53 @@ void TableWindow::buildMenus()
             &QAction::triggered, this, &TableWindow::rulesRequested);
     connect(addMenuItem(about, QStringLiteral("about"), QStringLiteral("Розробники"), Qt::CTRL | Qt::Key_I),
             &QAction::triggered, this, &TableWindow::developersRequested);
+    connect(addMenuItem(about, QStringLiteral("keys"), QStringLiteral("Клавіші"), {}),
+            &QAction::triggered, this, &TableWindow::keysRequested);
+}
+
+void TableWindow::buildKeys()
+{
+    // Keys go by the physical key: the letter that key gives in the
+    // Ukrainian layout counts too (D gives "в", S gives "і", or "ы").
+    constexpr int CyrillicVe = 0x0412;
+    constexpr int UkrainianI = 0x0406;
+    constexpr int CyrillicYeru = 0x042B;
+    struct Key
+    {
+        const char *name;
+        QList<QKeySequence> keys;
+        std::function<void()> command;
+    };
+    const std::array<Key, 5> keys{{
+        {"stakeUpKey", {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Equal}, [this] {
+             if (m_upDown->isEnabled())
+                 m_upDown->stepUp();
+         }},
+        {"stakeDownKey", {Qt::Key_Down, Qt::Key_Minus}, [this] {
+             if (m_upDown->isEnabled())
+                 m_upDown->stepDown();
+         }},
+        {"forwardKey", {Qt::Key_Return, Qt::Key_Enter}, [this] {
+             if (m_game)
+                 m_game->moveForward();
+         }},
+        {"drawKey", {Qt::Key_D, CyrillicVe}, [this] {
+             if (m_game)
+                 m_game->drawCard();
+         }},
+        {"standKey", {Qt::Key_S, UkrainianI, CyrillicYeru}, [this] {
+             if (m_game)
+                 m_game->stand();
+         }},
+    }};
+    for (const Key &key : keys) {
+        auto *action = new QAction(this);
+        action->setObjectName(QLatin1String(key.name));
+        action->setShortcuts(key.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, key.command);
+        addAction(action);
+    }
 }
 
 void TableWindow::buttonClicked(Button which)
@@ -339,6 +401,11 @@ void TableWindow::closeEvent(QCloseEvent *event)
 
 bool TableWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_picture1 && event->type() == QEvent::MouseButtonPress) {
+        if (m_game && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            m_game->drawCard();
+        return true;
+    }
     if (watched == m_table && event->type() == QEvent::MouseMove) {
         // Moves over labels and disabled buttons reach the table too; only
         // the bare cloth counts.
@@ -530,6 +597,27 @@ void TableWindow::anime_Click()
 {
     m_settings.AnimationOn = !m_settings.AnimationOn;
     setToggleChecked(Toggle::Animation, m_settings.AnimationOn);
+}
+
+void TableWindow::applyLook()
+{
+}
+
+void TableWindow::hints_Click()
+{
+    m_settings.hints = !m_settings.hints;
+    m_hintsItem->setChecked(m_settings.hints);
+    if (m_game)
+        m_game->refresh();
+    emit settingsChanged();
+}
+
+void TableWindow::highContrast_Click()
+{
+    m_settings.highContrast = !m_settings.highContrast;
+    m_highContrastItem->setChecked(m_settings.highContrast);
+    applyLook();
+    emit settingsChanged();
 }
 
 // --- Card flights -----------------------------------------------------------

@@ -82,11 +82,17 @@ public slots:
     void music_Click();
     void sounds_Click();
     void anime_Click();
+    void hints_Click();
+    void highContrast_Click();
 
 signals:
     // A dealt card has reached its slot.
     void cardLanded(TableView::Side side, int card);
     void exitRequested();
+    // A choice the player makes here that is remembered between runs.
+    void settingsChanged();
+    void settingsRequested();
+    void keysRequested();
     void recordsRequested();
     void rulesRequested();
     void developersRequested();
@@ -98,6 +104,9 @@ protected:
 private:
     void buildTable();
     void buildMenus();
+    void buildKeys();
+    // The colours of the normal or the high-contrast look.
+    void applyLook();
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut);
     void paintRow(Side side, const Hand &hand);
     void landCard(Side side, int card);
@@ -130,6 +139,8 @@ private:
     QAction *m_musicItem = nullptr;
     QAction *m_soundsItem = nullptr;
     QAction *m_animeItem = nullptr;
+    QAction *m_hintsItem = nullptr;
+    QAction *m_highContrastItem = nullptr;
 
     // Card pictures at the scale they were last made for.
     QHash<int, QPixmap> m_faces;

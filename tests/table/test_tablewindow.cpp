@@ -225,8 +225,6 @@ private slots:
 
         click(f, Button::Stop);
         checkButtons(f, false, false, false, true, false);
-        // Next while the banker's card flies changes nothing.
-        click(f, Button::Next);
         QCOMPARE(f.model().phase(), GameModel::Phase::BankerTurn);
         // The result lines wait for the settlement, landing after landing.
         while (f.flying()) {
@@ -250,6 +248,49 @@ private slots:
         checkButtons(f, true, false, false, false, true);
         QCOMPARE(f.model().phase(), GameModel::Phase::Dealing); // the next deal is under way
         QVERIFY(label(f.window, "Label6")->isHidden());
+    }
+
+    // A whole round without the mouse: keys on the table, as a player presses them.
+    void roundByKeys()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        QApplication::setActiveWindow(&f.window);
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.dealRound(FullRound);
+        auto press = [&f](int key) {
+            // The text of a Cyrillic letter key is the letter itself.
+            const QString text = key >= 0x400 ? QString(QChar(key)).toLower() : QString();
+            QTest::sendKeyEvent(QTest::Click, &f.window, static_cast<Qt::Key>(key), text, Qt::NoModifier);
+        };
+
+        press(Qt::Key_Up);
+        press(Qt::Key_Plus);
+        press(Qt::Key_Up);
+        press(Qt::Key_Minus);
+        QCOMPARE(f.window.spinner()->value(), 2);
+        press(Qt::Key_Return); // the bet
+        QCOMPARE(f.model().phase(), GameModel::Phase::PlayerTurn);
+        QCOMPARE(f.model().stake(), 2);
+        press(Qt::Key_Up); // the spinner is off now
+        QCOMPARE(f.window.spinner()->value(), 2);
+
+        press(Qt::Key_D);
+        QVERIFY(f.flying());
+        press(0x0412); // "в", where D lies in the Ukrainian layout: waits for the flight
+        f.fly();
+        QCOMPARE(f.model().playerHand().count, std::int16_t{4});
+        // A click on the deck takes a card too.
+        QTest::mouseClick(f.window.findChild<QLabel *>(QStringLiteral("Picture1")), Qt::LeftButton);
+        f.fly();
+        QCOMPARE(f.model().playerHand().count, std::int16_t{5});
+
+        press(0x0406); // "і", where S lies: the stand
+        QCOMPARE(f.model().phase(), GameModel::Phase::BankerTurn);
+        f.fly();
+        QCOMPARE(f.model().phase(), GameModel::Phase::RoundOver);
+        press(Qt::Key_Enter); // the next round
+        QCOMPARE(f.model().phase(), GameModel::Phase::Dealing);
     }
 
     void flightTicks_data()
