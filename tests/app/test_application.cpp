@@ -7,6 +7,8 @@
 #include "soundsystem.h"
 #include "tablewindow.h"
 #include "message.h"
+#include "testfiles.h"
+#include "recordingsounds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,26 +25,18 @@
 
 namespace {
 
-class RecordingSounds final : public SoundSystem
-{
-public:
-    explicit RecordingSounds(QStringList &calls) : m_calls(calls) {}
-    void playSound(const QString &path) override { m_calls << QStringLiteral("sound ") + path; }
-    void startMusic() override { m_calls << QStringLiteral("startMusic"); }
-    void playTrack(int track) override { m_calls << QStringLiteral("playTrack %1").arg(track); }
-    void resumeMusic() override { m_calls << QStringLiteral("resumeMusic"); }
-    void stopMusic() override { m_calls << QStringLiteral("stopMusic"); }
-    void shutdown() override { m_calls << QStringLiteral("shutdown"); }
-
-private:
-    QStringList &m_calls;
-};
-
 struct AppFixture
 {
-    AppFixture() : app(dir.path(), [this](Settings &, const QString &) { return std::make_unique<RecordingSounds>(calls); }) {}
+    AppFixture()
+        : app(dir.path(), [this](Settings &, const QString &) {
+              auto made = std::make_unique<RecordingSounds>();
+              sounds = made.get();
+              return made;
+          })
+    {
+    }
     QTemporaryDir dir;
-    QStringList calls;
+    RecordingSounds *sounds = nullptr; // the application owns it
     Application app;
 };
 
@@ -77,12 +71,6 @@ struct Run
     Application app;
 };
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestApplication : public QObject
@@ -96,8 +84,8 @@ private slots:
         f.app.start();
         TableWindow &w = f.app.window();
         QVERIFY(!w.isVisible());
-        QCOMPARE(f.calls.value(0), QStringLiteral("startMusic"));
-        QVERIFY(f.calls.indexOf(QStringLiteral("sound \\gamedata\\sounds\\dist.wav")) > 0);
+        QCOMPARE(f.sounds->calls.value(0), QStringLiteral("startMusic"));
+        QVERIFY(f.sounds->calls.indexOf(QStringLiteral("sound \\gamedata\\sounds\\dist.wav")) > 0);
         QVERIFY(f.app.settings().MusicOn && f.app.settings().SoundsOn && f.app.settings().AnimationOn);
         QCOMPARE(f.app.settings().MusicTrack, std::int16_t{1});
         for (const char *item : {"music", "sounds", "anime"})
@@ -147,7 +135,7 @@ private slots:
 
         request(f.app);
         QCOMPARE(exited.size(), 1);
-        QCOMPARE(f.calls.count(QStringLiteral("shutdown")), 1);
+        QCOMPARE(f.sounds->calls.count(QStringLiteral("shutdown")), 1);
         QVERIFY(!w.isVisible());
         QVERIFY(!w.flightTimer(Side::Player)->isActive());
         QVERIFY(!w.flightTimer(Side::Banker)->isActive());
@@ -157,7 +145,7 @@ private slots:
         f.app.Exit_Game();
         w.exitGame();
         QCOMPARE(exited.size(), 1);
-        QCOMPARE(f.calls.count(QStringLiteral("shutdown")), 1);
+        QCOMPARE(f.sounds->calls.count(QStringLiteral("shutdown")), 1);
         for (QWidget *top : QApplication::topLevelWidgets())
             QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
         QCOMPARE(w.ask(Message(Message::Id::GameLost)), TableView::Answer::No);

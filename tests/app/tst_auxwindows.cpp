@@ -4,6 +4,7 @@
 #include "recordswindow.h"
 #include "ruleswindow.h"
 #include "soundsystem.h"
+#include "recordingsounds.h"
 
 #include "artwork.h"
 #include "tablelook.h"
@@ -22,19 +23,6 @@
 #include <memory>
 
 namespace {
-
-class RecordingSounds final : public SoundSystem
-{
-public:
-    void playSound(const QString &relativePath) override { played << relativePath; }
-    void startMusic() override {}
-    void playTrack(int) override {}
-    void resumeMusic() override {}
-    void stopMusic() override {}
-    void shutdown() override {}
-
-    QStringList played;
-};
 
 const QString Click = QStringLiteral("\\gamedata\\sounds\\click.wav");
 
@@ -161,7 +149,7 @@ void TestAuxWindows::init()
     m_table->setObjectName(QStringLiteral("Form1"));
     m_table->setGeometry(100, 80, 794, 548);
     m_table->show();
-    m_sounds.played.clear();
+    m_sounds.calls.clear();
     m_opened.clear();
     m_windows = std::make_unique<AuxWindows>(m_table.get(), m_sounds, m_dir->path(),
                                              [this](const QUrl &url) { m_opened << url; });
@@ -346,7 +334,7 @@ void TestAuxWindows::goingBackAndClosing()
         window->findChild<BackButton *>(QStringLiteral("Command1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QCOMPARE(m_sounds.played, QStringList(clicks, Click));
+    QCOMPARE(m_sounds.played(), QStringList(clicks, Click));
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
     // Going back only hides; the close box destroys.
     QCOMPARE(window.isNull(), how == u"close");
@@ -422,7 +410,7 @@ void TestAuxWindows::developersLinks()
     QCOMPARE(m_opened[0].path(), QStringLiteral("team21@example.com"));
     QCOMPARE(m_opened[1], QUrl(QStringLiteral("https://21.example.org/")));
     QCOMPARE(m_opened[2], m_opened[0]);
-    QVERIFY(m_sounds.played.isEmpty());
+    QVERIFY(m_sounds.played().isEmpty());
 }
 
 void TestAuxWindows::linkCursors()
@@ -448,7 +436,7 @@ void TestAuxWindows::closeAllShowsNothing()
 
     QCOMPARE(visibleWindows(), QStringList());
     // Only the developers window clicks on closing.
-    QCOMPARE(m_sounds.played, QStringList{Click});
+    QCOMPARE(m_sounds.played(), QStringList{Click});
     QVERIFY(!m_windows->recordsWindow());
     QVERIFY(!m_windows->rulesWindow());
     QVERIFY(!m_windows->developersWindow());

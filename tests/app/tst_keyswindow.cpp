@@ -1,6 +1,7 @@
 #include "backbutton.h"
 #include "keyswindow.h"
 #include "soundsystem.h"
+#include "recordingsounds.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,19 +9,6 @@
 #include <QTest>
 
 namespace {
-
-class RecordingSounds final : public SoundSystem
-{
-public:
-    void playSound(const QString &relativePath) override { played << relativePath; }
-    void startMusic() override {}
-    void playTrack(int) override {}
-    void resumeMusic() override {}
-    void stopMusic() override {}
-    void shutdown() override {}
-
-    QStringList played;
-};
 
 const QString Click = QStringLiteral("\\gamedata\\sounds\\click.wav");
 
@@ -56,7 +44,7 @@ private slots:
         QCOMPARE(keys.windowTitle(), QStringLiteral("Клавіші"));
         QCOMPARE(keys.windowModality(), Qt::ApplicationModal);
         QVERIFY(keys.findChild<BackButton *>(QStringLiteral("Command1")));
-        QVERIFY(sounds.played.isEmpty());
+        QVERIFY(sounds.played().isEmpty());
     }
 
     void showsTheKeys_data()
@@ -148,7 +136,7 @@ private slots:
             QTest::mouseClick(window.backButton(), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(wentBack.count(), 1);
-        QCOMPARE(sounds.played, QStringList{Click});
+        QCOMPARE(sounds.played(), QStringList{Click});
     }
 };
 

@@ -1,6 +1,7 @@
 // The settings dialog: what it shows, what OK and Cancel hand back, and the
 // animation speed against the animation switch.
 #include "settingswindow.h"
+#include "settingsprint.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,21 +15,6 @@
 
 Q_DECLARE_METATYPE(AnimationSpeed)
 Q_DECLARE_METATYPE(Settings)
-
-char *toString(const Settings &s)
-{
-    return QTest::toString(QStringLiteral("music %1 %2, sounds %3 %4, animation %5 speed %6, track %7, "
-                                          "hints %8, high contrast %9")
-                               .arg(s.MusicOn)
-                               .arg(s.musicVolume)
-                               .arg(s.SoundsOn)
-                               .arg(s.effectsVolume)
-                               .arg(s.AnimationOn)
-                               .arg(static_cast<int>(s.animationSpeed))
-                               .arg(s.MusicTrack)
-                               .arg(s.hints)
-                               .arg(s.highContrast));
-}
 
 namespace {
 

@@ -1,6 +1,8 @@
 // The player's remembered choices in their INI file.
 #include "settings.h"
 #include "settingsstore.h"
+#include "testfiles.h"
+#include "settingsprint.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,35 +15,7 @@
 Q_DECLARE_METATYPE(FileProblem)
 Q_DECLARE_METATYPE(AnimationSpeed)
 
-char *toString(const Settings &s)
-{
-    return QTest::toString(QStringLiteral("music %1 %2, sounds %3 %4, animation %5 speed %6, track %7, "
-                                          "hints %8, high contrast %9")
-                               .arg(s.MusicOn)
-                               .arg(s.musicVolume)
-                               .arg(s.SoundsOn)
-                               .arg(s.effectsVolume)
-                               .arg(s.AnimationOn)
-                               .arg(static_cast<int>(s.animationSpeed))
-                               .arg(s.MusicTrack)
-                               .arg(s.hints)
-                               .arg(s.highContrast));
-}
-
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QStringList entries(const QString &folder)
 {
