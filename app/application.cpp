@@ -1,13 +1,14 @@
 #include "application.h"
 
 #include "auxwindows.h"
-#include "recordswindow.h" // auxwindows.h needs the full window types
-#include "ruleswindow.h"
 #include "gamecontroller.h"
+#include "gamepaths.h"
+#include "settingswindow.h"
 #include "soundsystem.h"
 #include "tablewindow.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <utility>
 
@@ -25,12 +26,18 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, const 
     : QObject(parent)
     , m_baseDir(std::move(baseDir))
     , m_files(m_baseDir)
+    , m_settingsStore(gamePath(m_baseDir, gamefiles::Settings))
+    , m_settingsLoaded(m_settingsStore.load(m_settings))
     , m_sounds(makeSounds(m_settings, m_baseDir))
 {
+    m_sounds->setMusicVolume(m_settings.musicVolume);
+    m_sounds->setEffectsVolume(m_settings.effectsVolume);
     m_window = makeWindow(m_settings, *m_sounds);
     m_game = std::make_unique<GameController>(*m_window, m_files, m_random, m_settings);
     m_window->attachGame(m_game.get());
     connect(m_window.get(), &TableWindow::exitRequested, this, &Application::Exit_Game);
+    connect(m_window.get(), &TableWindow::settingsRequested, this, &Application::showSettings);
+    connect(m_window.get(), &TableWindow::settingsChanged, this, &Application::saveSettings);
 }
 
 Application::~Application()
@@ -56,6 +63,8 @@ void Application::start(std::uint64_t seed)
     connect(m_window.get(), &TableWindow::recordsRequested, m_aux.get(), &AuxWindows::showRecords);
     connect(m_window.get(), &TableWindow::rulesRequested, m_aux.get(), &AuxWindows::showRules);
     connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
+    connect(m_window.get(), &TableWindow::keysRequested, m_aux.get(), &AuxWindows::showKeys);
+    m_aux->setHighContrast(m_settings.highContrast);
     m_settings.MusicOn = true;
     m_settings.SoundsOn = true;
     m_settings.AnimationOn = true;
@@ -70,6 +79,35 @@ void Application::show()
     m_window->adjustSize();
     m_window->centreOnScreen();
     m_window->show();
+    // Said once the table is up, so the player sees where the game goes on.
+    if (!m_settingsLoaded.ok())
+        QTimer::singleShot(0, this, [this] { warnAboutSettings(m_settingsLoaded, Message::Id::SettingsUnreadable); });
+}
+
+void Application::showSettings()
+{
+    if (m_exiting)
+        return;
+    SettingsWindow dialog(m_settings, m_window.get());
+    if (dialog.exec() == QDialog::Accepted && !m_exiting)
+        m_window->applySettings(dialog.settings());
+}
+
+void Application::saveSettings()
+{
+    if (m_aux)
+        m_aux->setHighContrast(m_settings.highContrast);
+    if (const FileStatus saved = m_settingsStore.save(m_settings); !saved.ok())
+        warnAboutSettings(saved, Message::Id::SettingsUnsaved);
+}
+
+void Application::warnAboutSettings(const FileStatus &status, Message::Id id)
+{
+    // The game plays on either way; telling it more than once would nag.
+    if (m_settingsWarned || m_exiting)
+        return;
+    m_settingsWarned = true;
+    m_window->ask(Message(id, status));
 }
 
 void Application::Exit_Game()

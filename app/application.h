@@ -3,6 +3,8 @@
 #include "datafolder.h"
 #include "random.h"
 #include "settings.h"
+#include "settingsstore.h"
+#include "message.h"
 
 #include <QObject>
 #include <QString>
@@ -54,14 +56,22 @@ public:
 public slots:
     // Stops the music, closes every window and ends the event loop; runs once.
     void Exit_Game();
+    // The settings window, modal over the table.
+    void showSettings();
 
 signals:
     void exited();
 
 private:
+    void saveSettings();
+    void warnAboutSettings(const FileStatus &status, Message::Id id);
+
     QString m_baseDir;
     DataFolder m_files;
     Settings m_settings;
+    SettingsStore m_settingsStore;
+    FileStatus m_settingsLoaded; // read before anything is made from the settings
+    bool m_settingsWarned = false; // a settings file problem is told once a run
     SeededRandom m_random{0};
     std::unique_ptr<SoundSystem> m_sounds;
     std::unique_ptr<TableWindow> m_window;

@@ -1,5 +1,6 @@
 #include "auxwindows.h"
 
+#include "keyswindow.h"
 #include "message.h"
 #include "messagetext.h"
 #include "recordswindow.h"
@@ -28,12 +29,14 @@ AuxWindows::~AuxWindows()
     delete m_records;
     delete m_rules;
     delete m_developers;
+    delete m_keys;
 }
 
 RecordsWindow *AuxWindows::ensureRecords()
 {
     if (!m_records) {
         m_records = new RecordsWindow(m_sounds);
+        m_records->setHighContrast(m_highContrast);
         connect(m_records, &BackWindow::wentBack, this, &AuxWindows::showTableWindow);
         connect(m_records, &BackWindow::closed, this, &AuxWindows::showTableWindow);
     }
@@ -42,16 +45,29 @@ RecordsWindow *AuxWindows::ensureRecords()
 
 RulesWindow *AuxWindows::ensureRules()
 {
-    if (!m_rules)
+    if (!m_rules) {
         m_rules = new RulesWindow(m_sounds, m_table);
+        m_rules->setHighContrast(m_highContrast);
+    }
     return m_rules;
 }
 
 DevelopersWindow *AuxWindows::ensureDevelopers()
 {
-    if (!m_developers)
+    if (!m_developers) {
         m_developers = new DevelopersWindow(m_sounds, m_openLink, m_table);
+        m_developers->setHighContrast(m_highContrast);
+    }
     return m_developers;
+}
+
+KeysWindow *AuxWindows::ensureKeys()
+{
+    if (!m_keys) {
+        m_keys = new KeysWindow(m_sounds, m_table);
+        m_keys->setHighContrast(m_highContrast);
+    }
+    return m_keys;
 }
 
 void AuxWindows::showTableWindow()
@@ -127,11 +143,27 @@ void AuxWindows::showDevelopers()
         showOverTable(ensureDevelopers());
 }
 
+void AuxWindows::showKeys()
+{
+    if (!m_shuttingDown)
+        showOverTable(ensureKeys());
+}
+
+void AuxWindows::setHighContrast(bool on)
+{
+    m_highContrast = on;
+    for (BackWindow *window : {static_cast<BackWindow *>(m_records), static_cast<BackWindow *>(m_rules),
+                               static_cast<BackWindow *>(m_developers), static_cast<BackWindow *>(m_keys)}) {
+        if (window)
+            window->setHighContrast(on);
+    }
+}
+
 void AuxWindows::closeAll()
 {
     m_shuttingDown = true;
     for (QWidget *window : {static_cast<QWidget *>(m_records), static_cast<QWidget *>(m_rules),
-                            static_cast<QWidget *>(m_developers)}) {
+                            static_cast<QWidget *>(m_developers), static_cast<QWidget *>(m_keys)}) {
         if (window)
             window->close();
     }

@@ -2,16 +2,17 @@
 
 #include "datafolder.h"
 #include "developerswindow.h"
+#include "keyswindow.h"
+#include "recordswindow.h"
+#include "ruleswindow.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-class RecordsWindow;
-class RulesWindow;
 class SoundSystem;
 
-// The records, rules and developers windows around the table window.
+// The records, rules, developers and keys windows around the table window.
 // Each exists at most once. A window that is only hidden is shown again as
 // it was; one closed with its close box is destroyed and made afresh at its
 // next showing.
@@ -31,19 +32,27 @@ public:
     // Modal over the table window, centred on it.
     void showRules();
     void showDevelopers();
+    // Made at its first showing.
+    void showKeys();
 
-    // Shutdown: closes records, rules and developers, each with its own
-    // close handling, and from now on shows nothing again.
+    // Shutdown: closes every window here, each with its own close handling,
+    // and from now on shows nothing again.
     void closeAll();
+
+    // The look of them all, also of those made afresh later.
+    bool isHighContrast() const { return m_highContrast; }
+    void setHighContrast(bool on);
 
     RecordsWindow *recordsWindow() const { return m_records; }
     RulesWindow *rulesWindow() const { return m_rules; }
     DevelopersWindow *developersWindow() const { return m_developers; }
+    KeysWindow *keysWindow() const { return m_keys; }
 
 private:
     RecordsWindow *ensureRecords();
     RulesWindow *ensureRules();
     DevelopersWindow *ensureDevelopers();
+    KeysWindow *ensureKeys();
     void showTableWindow();
     void showOverTable(QWidget *window);
 
@@ -54,5 +63,7 @@ private:
     QPointer<RecordsWindow> m_records;
     QPointer<RulesWindow> m_rules;
     QPointer<DevelopersWindow> m_developers;
+    QPointer<KeysWindow> m_keys;
     bool m_shuttingDown = false;
+    bool m_highContrast = false;
 };

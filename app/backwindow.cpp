@@ -4,6 +4,7 @@
 #include "backbutton.h"
 #include "gamepaths.h"
 #include "soundsystem.h"
+#include "tablelook.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,7 +12,9 @@
 #include <QMouseEvent>
 
 namespace {
-const QColor TableGreen(0, 128, 0);
+// The auxiliary windows' texts are few and large: high contrast aims past
+// the 4.5:1 floor.
+constexpr double HighContrastRatio = 7.0;
 }
 
 QFont windowFont(const QString &family, qreal pointSize, bool bold, bool italic)
@@ -39,15 +42,14 @@ BackWindow::BackWindow(const QString &objectName, const QString &title, QSize cl
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()));
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, TableGreen);
-    setPalette(pal);
     setAutoFillBackground(true);
+    applyLook();
 
     // The background restores the button's normal face on pointer movement.
     setMouseTracking(true);
 
     m_back->setObjectName(QStringLiteral("Command1"));
+    m_back->setAccessibleDescription(QStringLiteral("Клавіша Esc"));
     connect(m_back, &BackButton::clicked, this, &BackWindow::goBack);
 }
 
@@ -66,10 +68,35 @@ QLabel *BackWindow::addLabel(const QString &objectName, const QString &text, con
     label->setAlignment(alignment | Qt::AlignTop);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
+    m_texts.append({label, colour});
+    colourText(m_texts.constLast());
     return label;
+}
+
+void BackWindow::setHighContrast(bool on)
+{
+    if (on == m_highContrast)
+        return;
+    m_highContrast = on;
+    applyLook();
+}
+
+void BackWindow::applyLook()
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, TableLook::forHighContrast(m_highContrast).table);
+    setPalette(pal);
+    for (const Text &text : std::as_const(m_texts))
+        colourText(text);
+}
+
+void BackWindow::colourText(const Text &text) const
+{
+    const QColor background = palette().color(QPalette::Window);
+    QPalette pal = text.label->palette();
+    pal.setColor(QPalette::WindowText,
+                 m_highContrast ? readableOn(text.usual, background, HighContrastRatio) : text.usual);
+    text.label->setPalette(pal);
 }
 
 void BackWindow::goBack()

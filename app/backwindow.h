@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include <QColor>
+#include <QList>
 #include <QWidget>
 
 class BackButton;
@@ -16,6 +18,9 @@ class SoundSystem;
 //
 // Controls that form an array carry the objectName "Name_index", e.g.
 // "Label1_0" for element 0 of Label1.
+//
+// In high contrast the green turns darker and every text is lifted towards
+// white until it reads at 7:1 or better, keeping its hue.
 class BackWindow : public QWidget
 {
     Q_OBJECT
@@ -24,6 +29,9 @@ public:
     enum class CloseSound { None, Click };
 
     BackButton *backButton() const { return m_back; }
+
+    bool isHighContrast() const { return m_highContrast; }
+    void setHighContrast(bool on);
 
 Q_SIGNALS:
     // After the back button has hidden the window.
@@ -45,11 +53,21 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    struct Text
+    {
+        QLabel *label;
+        QColor usual; // the colour of the normal look
+    };
+
     void goBack();
+    void applyLook();
+    void colourText(const Text &text) const;
 
     SoundSystem &m_sounds;
     CloseSound m_closeSound;
     BackButton *m_back;
+    QList<Text> m_texts;
+    bool m_highContrast = false;
 };
 
 // The fonts of the auxiliary windows; a missing family falls back to a

@@ -55,9 +55,11 @@ DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWi
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setGeometry(twips::rect(2520, 240, 480, 480));
     icon->setPixmap(artwork::appIcon().pixmap(icon->size()));
+    icon->setAccessibleName(QStringLiteral("Значок гри «21»"));
 
-    addLabel(QStringLiteral("Label2"), QStringLiteral("21"), twips::rect(3000, 120, 735, 615),
-             windowFont(QStringLiteral("Comic Sans MS"), 24, true, true), Cyan);
+    QLabel *title = addLabel(QStringLiteral("Label2"), QStringLiteral("21"), twips::rect(3000, 120, 735, 615),
+                             windowFont(QStringLiteral("Comic Sans MS"), 24, true, true), Cyan);
+    title->setAccessibleName(QStringLiteral("Гра «21»"));
 
     const QString mail = QLatin1Char('(') + MailAddress + QLatin1Char(')');
     const Credit credits[] = {
@@ -99,6 +101,11 @@ DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWi
         m_credits[link]->setWordWrap(false);
         m_credits[link]->setToolTip(link == MailLabel ? mailLink() : siteUrl().toString());
     }
+    // Brackets and a bare host name do not say what clicking does.
+    m_credits[MailLabel]->setAccessibleName(QStringLiteral("Написати розробникам: ") + MailAddress);
+    m_credits[MailLabel]->setAccessibleDescription(QStringLiteral("Відкриває поштову програму"));
+    m_credits[SiteLabel]->setAccessibleName(QStringLiteral("Сайт розробників: ") + SiteHost);
+    m_credits[SiteLabel]->setAccessibleDescription(QStringLiteral("Відкриває сайт у браузері"));
 }
 
 bool DevelopersWindow::eventFilter(QObject *watched, QEvent *event)

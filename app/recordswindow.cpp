@@ -27,6 +27,7 @@ RecordsWindow::RecordsWindow(SoundSystem &sounds, QWidget *parent)
     }
 
     placeBackButton(twips::rect(1560, 4560, 1695, 495));
+    describeRows();
 }
 
 void RecordsWindow::showTable(const RecordsTable &table)
@@ -35,6 +36,7 @@ void RecordsWindow::showTable(const RecordsTable &table)
         m_names[k]->setText(table.names[k]);
         m_scores[k]->setText(QString::number(table.scores[k]));
     }
+    describeRows();
 }
 
 void RecordsWindow::clearTable()
@@ -42,5 +44,23 @@ void RecordsWindow::clearTable()
     for (int k = 0; k < Rows; ++k) {
         m_names[k]->clear();
         m_scores[k]->clear();
+    }
+    describeRows();
+}
+
+void RecordsWindow::describeRows()
+{
+    for (std::size_t k = 0; k < Rows; ++k) {
+        const QString place = QStringLiteral("Місце %1").arg(k + 1);
+        const QString name = m_names[k]->text();
+        const QString score = m_scores[k]->text();
+        if (name.isEmpty() && score.isEmpty()) {
+            m_names[k]->setAccessibleName(place + QStringLiteral(": немає"));
+            m_scores[k]->setAccessibleName(place + QStringLiteral(", очки: немає"));
+            continue;
+        }
+        m_names[k]->setAccessibleName(place + QStringLiteral(": ")
+                                      + (name.isEmpty() ? QStringLiteral("без імені") : name));
+        m_scores[k]->setAccessibleName(place + QStringLiteral(", очки: ") + score);
     }
 }

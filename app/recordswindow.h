@@ -23,6 +23,10 @@ public:
     void clearTable();
 
 private:
+    // A name or a score alone says nothing to a screen reader: each says
+    // its place.
+    void describeRows();
+
     std::array<QLabel *, Rows> m_names{};
     std::array<QLabel *, Rows> m_scores{};
 };

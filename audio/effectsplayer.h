@@ -9,4 +9,6 @@ class EffectsPlayer
 public:
     virtual ~EffectsPlayer() = default;
     virtual void play(const QString &path) = 0;
+    // Loudness in percent, 0..100, for this and every later effect.
+    virtual void setVolume(int percent) = 0;
 };

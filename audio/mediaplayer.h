@@ -37,6 +37,10 @@ public:
     virtual std::int32_t position() const = 0;
     virtual std::int32_t length() const = 0;
 
+    // Loudness in percent, 0..100; kept across tracks. Zero is silence and
+    // changes nothing else.
+    virtual void setVolume(int percent) = 0;
+
 signals:
     // Repeated while a track is open, and at least once after it has ended.
     void statusUpdated();

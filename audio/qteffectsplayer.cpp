@@ -1,5 +1,7 @@
 #include "qteffectsplayer.h"
 
+#include "outputvolume.h"
+
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -21,4 +23,9 @@ void QtEffectsPlayer::play(const QString &path)
     if (m_effect->source() != source)
         m_effect->setSource(source); // loads in the background; play() waits for it
     m_effect->play();
+}
+
+void QtEffectsPlayer::setVolume(int percent)
+{
+    m_effect->setVolume(outputVolume(percent));
 }

@@ -17,6 +17,7 @@ public:
     ~QtEffectsPlayer() override;
 
     void play(const QString &path) override;
+    void setVolume(int percent) override;
 
 private:
     QSoundEffect *m_effect;

@@ -1,5 +1,7 @@
 #include "qtmediaplayer.h"
 
+#include "outputvolume.h"
+
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QUrl>
@@ -89,6 +91,11 @@ std::int32_t QtMediaPlayer::position() const
     // only the end of the media counts as the end of the track.
     const auto at = static_cast<std::int32_t>(std::clamp<qint64>(m_player->position(), 0, INT32_MAX));
     return std::min(at, total - 1);
+}
+
+void QtMediaPlayer::setVolume(int percent)
+{
+    m_output->setVolume(outputVolume(percent));
 }
 
 void QtMediaPlayer::handleMediaStatus(QMediaPlayer::MediaStatus status)

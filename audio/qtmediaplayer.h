@@ -25,6 +25,7 @@ public:
     void close() override;
     std::int32_t position() const override;
     std::int32_t length() const override;
+    void setVolume(int percent) override;
 
     // How often the status is reported while a track is open.
     static constexpr int StatusInterval = 500;

@@ -5,6 +5,7 @@
 #include "mediaplayer.h"
 #include "qteffectsplayer.h"
 #include "qtmediaplayer.h"
+#include "settings.h"
 
 QtSoundSystem::QtSoundSystem(Settings &settings, const QString &baseDir, QObject *parent)
     : QtSoundSystem(settings, baseDir, new QtMediaPlayer, std::make_unique<QtEffectsPlayer>(), parent)
@@ -21,6 +22,8 @@ QtSoundSystem::QtSoundSystem(Settings &settings, const QString &baseDir, MediaPl
     , m_effects(*m_effectsPlayer, settings)
 {
     m_music->setParent(this);
+    m_music->setVolume(settings.musicVolume);
+    m_effectsPlayer->setVolume(settings.effectsVolume);
 }
 
 QtSoundSystem::~QtSoundSystem() = default;
@@ -53,4 +56,14 @@ void QtSoundSystem::stopMusic()
 void QtSoundSystem::shutdown()
 {
     m_playlist.shutdown();
+}
+
+void QtSoundSystem::setMusicVolume(int percent)
+{
+    m_music->setVolume(percent);
+}
+
+void QtSoundSystem::setEffectsVolume(int percent)
+{
+    m_effectsPlayer->setVolume(percent);
 }

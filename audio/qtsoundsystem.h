@@ -14,7 +14,7 @@ class MediaPlayer;
 
 // Music and effects for the table: the playlist and the effects over their
 // players. The player's status notifications are wired inside; the table
-// only calls the commands.
+// only calls the commands. The players start at the volumes of the settings.
 class QtSoundSystem final : public QObject, public SoundSystem
 {
     Q_OBJECT
@@ -35,6 +35,8 @@ public:
     // whose music is off.
     void stopMusic() override;
     void shutdown() override;
+    void setMusicVolume(int percent) override;
+    void setEffectsVolume(int percent) override;
 
 private:
     QString m_baseDir;

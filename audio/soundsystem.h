@@ -22,6 +22,11 @@ public:
     virtual void stopMusic() = 0;
     // Exit: "Stop", "Close".
     virtual void shutdown() = 0;
+
+    // Loudness in percent, 0..100. Zero is silence, not "off": the switches
+    // and the playing track stay as they are.
+    virtual void setMusicVolume(int /*percent*/) {}
+    virtual void setEffectsVolume(int /*percent*/) {}
 };
 
 class SilentSoundSystem final : public SoundSystem

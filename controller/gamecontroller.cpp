@@ -20,7 +20,7 @@ GameController::GameController(TableView &table, const DataFolder &files, Random
 void GameController::newGame()
 {
     stopFlights();
-    m_betHeld = false;
+    m_pending.clear();
     m_saveHeld = false;
     m_table.playSound(gamefiles::Dist);
     m_model.newGame(m_random);
@@ -48,10 +48,7 @@ void GameController::continueDeal()
 void GameController::finishDeal()
 {
     m_table.redraw(scene());
-    if (m_betHeld) {
-        m_betHeld = false;
-        placeBet();
-    }
+    carryOutPending();
 }
 
 void GameController::fly(const GameModel::DealtCard &dealt)
@@ -76,6 +73,7 @@ void GameController::cardLanded(Side side, int card)
             finishDeal();
     } else if (side == Side::Player) {
         m_table.redraw(scene());
+        carryOutPending();
     } else {
         m_table.redraw(scene());
         followBanker(m_model.step());
@@ -95,6 +93,7 @@ void GameController::followBanker(const GameModel::Report &report)
         m_saveHeld = false;
         saveGame();
     }
+    carryOutPending();
 }
 
 void GameController::stopFlights()
@@ -113,17 +112,49 @@ void GameController::chooseStake(int stake)
     m_table.setLabel(Label::BankerMoney, m_model.bankerMoney() - stake);
 }
 
-void GameController::bet()
+void GameController::press(Press what, bool offered)
 {
-    if (!m_model.moves().bet)
+    if (!offered)
         return;
     m_table.playSound(gamefiles::Click);
-    // The player's turn never starts before both sides hold their cards.
-    if (m_flight || m_model.phase() == Phase::Dealing) {
-        m_betHeld = true;
+    // What is pressed while cards fly waits for them, in order.
+    if (isBusy() || !m_pending.isEmpty()) {
+        m_pending.append(what);
         return;
     }
-    placeBet();
+    carryOut(what);
+}
+
+void GameController::bet() { press(Press::Bet, m_model.moves().bet); }
+void GameController::drawCard() { press(Press::Draw, m_model.moves().draw); }
+void GameController::stand() { press(Press::Stand, m_model.moves().stand); }
+void GameController::nextRound() { press(Press::Next, m_model.moves().next); }
+
+void GameController::moveForward()
+{
+    const GameModel::Moves moves = m_model.moves();
+    if (moves.bet)
+        bet();
+    else if (moves.stand)
+        stand();
+    else if (moves.next)
+        nextRound();
+}
+
+void GameController::carryOutPending()
+{
+    while (!isBusy() && !m_pending.isEmpty())
+        carryOut(m_pending.takeFirst());
+}
+
+void GameController::carryOut(Press what)
+{
+    switch (what) {
+    case Press::Bet: placeBet(); break;
+    case Press::Draw: takeCard(); break;
+    case Press::Stand: handOver(); break;
+    case Press::Next: goOn(); break;
+    }
 }
 
 void GameController::placeBet()
@@ -147,14 +178,8 @@ void GameController::placeBet()
     }
 }
 
-void GameController::drawCard()
+void GameController::takeCard()
 {
-    if (!m_model.moves().draw)
-        return;
-    m_table.playSound(gamefiles::Click);
-    // One card in the air at a time.
-    if (m_flight)
-        return;
     const GameModel::Report report = m_model.draw();
     if (!report.dealt)
         return;
@@ -163,14 +188,9 @@ void GameController::drawCard()
     fly(*report.dealt);
 }
 
-void GameController::stand()
+void GameController::handOver()
 {
-    if (!m_model.moves().stand)
-        return;
-    m_table.playSound(gamefiles::Click);
-    // Standing while the player's card still flies would hand that card to
-    // the banker's turn unseen.
-    if (m_flight)
+    if (!m_model.canStand())
         return;
     const GameModel::Report report = m_model.stand();
     updateControls();
@@ -178,13 +198,9 @@ void GameController::stand()
     followBanker(report);
 }
 
-void GameController::nextRound()
+void GameController::goOn()
 {
-    if (!m_model.moves().next)
-        return;
-    m_table.playSound(gamefiles::Click);
-    // The stakes are still on the table until the banker has finished.
-    if (m_flight || !m_model.canGoOn())
+    if (!m_model.canGoOn())
         return;
     m_table.setSavingEnabled(false);
 
@@ -204,6 +220,13 @@ void GameController::nextRound()
         m_table.ask({Id::NewDeck});
     }
     beginRound();
+}
+
+void GameController::refresh()
+{
+    // A card in the air shows in its slot only when it lands.
+    if (!m_flight)
+        m_table.redraw(scene());
 }
 
 void GameController::endGame(Answer anotherGame)
@@ -262,7 +285,7 @@ void GameController::loadGame()
     }
 
     stopFlights();
-    m_betHeld = false;
+    m_pending.clear();
     m_saveHeld = false;
     m_model = model;
     m_settings = settings;
@@ -322,6 +345,13 @@ TableScene GameController::scene() const
         break;
     case Phase::PlayerTurn:
         s.rows = TableScene::Rows::BankerHoleDown;
+        if (m_settings.hints) {
+            TableScene::Hint hint;
+            hint.playerPoints = static_cast<std::int16_t>(scoring::points(m_model.playerHand()));
+            if (const std::optional<odds::Position> seen = odds::visiblePosition(m_model))
+                hint.figures = odds::compute(*seen);
+            s.hint = hint;
+        }
         break;
     case Phase::RoundOver:
         s.result = GameModel::Settlement{m_model.lastOutcome(), m_model.playerPoints(), m_model.bankerPoints()};

@@ -4,6 +4,7 @@
 #include "savedgamemapping.h"
 #include "tableview.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -30,12 +31,17 @@ public:
     void newGame();
     // The spinner: the stake the player has in mind, previewed on the purses.
     void chooseStake(int stake);
-    // The four buttons. A bet pressed while the opening deal goes on is
-    // placed when it is over; the other presses wait for no flight.
+    // The four buttons. A press made while a card flies, the opening deal
+    // goes on or the banker plays is carried out once that is over, in the
+    // order made; one that is no move by then is dropped.
     void bet();
     void drawCard();
     void stand();
     void nextRound();
+    // The move forward from here: the bet, the stand, or the next round.
+    void moveForward();
+    // Shows the table again, as after a change of the hints.
+    void refresh();
     // Menu "Зберегти": during the banker's turn the save waits for the
     // settlement, otherwise it is made at once.
     void saveGame();
@@ -62,11 +68,19 @@ private:
         Side side;
         int card;
     };
+    enum class Press { Bet, Draw, Stand, Next };
 
+    bool isBusy() const { return m_flight || m_model.isAutoPlaying(); }
+    void press(Press press, bool offered);
+    void carryOut(Press press);
+    void carryOutPending();
     void beginRound();
     void continueDeal();
     void finishDeal();
     void placeBet();
+    void takeCard();
+    void handOver();
+    void goOn();
     void followBanker(const GameModel::Report &report);
     void fly(const GameModel::DealtCard &dealt);
     void stopFlights();
@@ -83,6 +97,6 @@ private:
     SaveExtras m_extras;
     int m_stakeChoice = 0; // the spinner's value: it outlives a new game, the model's stake does not
     std::optional<Flight> m_flight;
-    bool m_betHeld = false;  // bet pressed during the opening deal
+    QList<Press> m_pending;  // pressed while the game was busy
     bool m_saveHeld = false; // save asked for during the banker's turn
 };

@@ -24,6 +24,8 @@ struct Message
         LoadFailed,
         RecordsUnreadable,
         RecordsUnwritable,
+        SettingsUnreadable, // the usual settings apply; `file` says why
+        SettingsUnsaved,
         Pause,
     };
 

@@ -2,6 +2,7 @@
 
 #include "gamemodel.h"
 #include "message.h"
+#include "odds.h"
 
 #include <QString>
 
@@ -24,6 +25,15 @@ struct TableScene
     Hand banker;
     // The result and points lines, once a round is settled.
     std::optional<GameModel::Settlement> result;
+
+    // The player's turn with hints on: their points and the exact odds of
+    // what they can see (none when the deck is not 52 different cards).
+    struct Hint
+    {
+        std::int16_t playerPoints = 0;
+        std::optional<odds::Figures> figures;
+    };
+    std::optional<Hint> hint;
 };
 
 // The seam between the game and whatever shows the table. The Qt window

@@ -409,6 +409,12 @@ Check check(const Position &position)
     return known < Deck::Size ? Check::Ok : Check::NoCardUnseen;
 }
 
+void prepare()
+{
+    BankerTurns::table();
+    Multisets::table();
+}
+
 std::optional<Figures> compute(const Position &position)
 {
     if (check(position) != Check::Ok)

@@ -73,6 +73,10 @@ Check check(const Position &position);
 // Empty when check() refuses the position.
 std::optional<Figures> compute(const Position &position);
 
+// Builds the tables every position shares (a few milliseconds, once), so
+// that no later compute() pays for them: call it before hints are needed.
+void prepare();
+
 // The position the player sees during their turn. Empty in any other phase,
 // and when the deck is not 52 different cards (a file may hold anything):
 // then the unseen cards are not what the round deals from.

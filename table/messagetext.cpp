@@ -45,6 +45,8 @@ QString reason(const FileStatus &status)
     case FileProblem::FolderNotCreated:
         return QStringLiteral("не вдалося створити папку «%1».").arg(path);
     case FileProblem::Damaged:
+        if (status.damage == Damage::None)
+            return QStringLiteral("файл «%1» пошкоджено.").arg(path);
         return damage(status) + QLatin1Char('.');
     case FileProblem::Unwritable:
     case FileProblem::None:
@@ -106,6 +108,14 @@ MessageText messageText(const Message &message)
         return {QStringLiteral("Не вдалося записати таблицю рекордів: ") + reason(message.file)
                     + QStringLiteral(" Попередня таблиця рекордів лишилася без змін."),
                 records};
+    case Id::SettingsUnreadable:
+        return {QStringLiteral("Не вдалося прочитати налаштування: ") + reason(message.file)
+                    + QStringLiteral(" Діють звичайні налаштування, а файл лишився без змін."),
+                QStringLiteral("Налаштування")};
+    case Id::SettingsUnsaved:
+        return {QStringLiteral("Не вдалося зберегти налаштування: ") + reason(message.file)
+                    + QStringLiteral(" Гра триває з вибраними налаштуваннями, але наступного разу вони не відновляться."),
+                QStringLiteral("Налаштування")};
     case Id::Pause:
         break;
     }

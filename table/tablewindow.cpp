@@ -1,18 +1,23 @@
 #include "tablewindow.h"
 
 #include "artwork.h"
+#include "cardnames.h"
 #include "dialogs.h"
 #include "flight.h"
 #include "gamecontroller.h"
+#include "hintpanel.h"
 #include "imagebutton.h"
 #include "messagetext.h"
+#include "odds.h"
 #include "settings.h"
 #include "soundsystem.h"
 #include "tablelayout.h"
+#include "tablelook.h"
 #include "tabletext.h"
 #include "twips.h"
 #include "updown.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,17 +26,30 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScopeGuard>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
-const QColor TableGreen(0, 128, 0);
-const QColor Red(255, 0, 0);
-const QColor DarkBlue(0, 0, 192);
-const QColor Yellow(255, 255, 0);
-
 constexpr int FontPixels = 24; // 18 pt at 96 dpi, kept in step with the twips layout
-constexpr int FlightInterval = 5;
+
+// Milliseconds between the ticks of a flight, by speed; a flight keeps its
+// number of ticks.
+int flightInterval(AnimationSpeed speed)
+{
+    switch (speed) {
+    case AnimationSpeed::Slow:
+        return 10;
+    case AnimationSpeed::Fast:
+        return 2;
+    case AnimationSpeed::Normal:
+    case AnimationSpeed::Instant:
+        break;
+    }
+    return 5;
+}
 
 
 QFont captionFont(bool bold)
@@ -55,17 +73,14 @@ QFont figureFont()
     return font;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, const QColor &colour,
-                  bool opaque, Qt::Alignment alignment)
+// Its colours come from the table's look.
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, bool opaque,
+                  Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(font);
     label->setAlignment(alignment | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Window, TableGreen);
-    label->setPalette(palette);
     label->setAutoFillBackground(opaque);
     return label;
 }
@@ -93,6 +108,7 @@ TableWindow::TableWindow(Settings &settings, SoundSystem &sounds, QWidget *paren
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildTable();
     buildMenus();
+    buildKeys();
     // The layout is absolute: the window keeps the size of its table.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -104,9 +120,6 @@ void TableWindow::buildTable()
     m_table = new QWidget(this);
     m_table->setObjectName(QStringLiteral("table"));
     m_table->setFixedSize(twips::toPixels(11910), twips::toPixels(8220));
-    QPalette palette = m_table->palette();
-    palette.setColor(QPalette::Window, TableGreen);
-    m_table->setPalette(palette);
     m_table->setAutoFillBackground(true);
     // Pointer moves over the bare table put hovered buttons back to normal.
     m_table->setMouseTracking(true);
@@ -116,11 +129,11 @@ void TableWindow::buildTable()
     QWidget *t = m_table;
     const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight, centre = Qt::AlignHCenter;
 
-    m_label1 = makeLabel(t, "Label1", QStringLiteral("Карти Банківника:"), captionFont(true), Red, false, left);
+    m_label1 = makeLabel(t, "Label1", QStringLiteral("Карти Банківника:"), captionFont(true), false, left);
     m_label1->setGeometry(twips::rect(240, 360, 4095, 615));
-    m_label5 = makeLabel(t, "Label5", QStringLiteral("Гроші Банківника:"), captionFont(true), Red, true, left);
+    m_label5 = makeLabel(t, "Label5", QStringLiteral("Гроші Банківника:"), captionFont(true), true, left);
     m_label5->setGeometry(twips::rect(7560, 360, 3495, 495));
-    m_label4 = makeLabel(t, "Label4", QStringLiteral("100"), figureFont(), Red, true, right);
+    m_label4 = makeLabel(t, "Label4", QStringLiteral("100"), figureFont(), true, right);
     m_label4->setGeometry(twips::rect(10920, 360, 735, 495));
 
     using namespace tablelayout;
@@ -132,29 +145,32 @@ void TableWindow::buildTable()
 
     m_picture1 = makePictureBox(t, QStringLiteral("Picture1"), twips::rect(DeckLeft, DeckTop, 1520, 2355));
     m_picture1->setAutoFillBackground(true);
-    m_picture1->setPalette(palette);
     m_picture1->setPixmap(backPicture());
+    m_picture1->setAccessibleName(QStringLiteral("Колода"));
+    m_picture1->setAccessibleDescription(QStringLiteral("Клацніть, щоб узяти карту"));
+    // A click on the deck takes a card, as "Тягнути" does.
+    m_picture1->installEventFilter(this);
 
-    m_label9 = makeLabel(t, "Label9", QStringLiteral("На кону:"), captionFont(true), DarkBlue, true, left);
+    m_label9 = makeLabel(t, "Label9", QStringLiteral("На кону:"), captionFont(true), true, left);
     m_label9->setGeometry(twips::rect(9360, 3600, 1575, 495));
-    m_label8 = makeLabel(t, "Label8", QStringLiteral("100"), figureFont(), Yellow, true, right);
+    m_label8 = makeLabel(t, "Label8", QStringLiteral("100"), figureFont(), true, right);
     m_label8->setGeometry(twips::rect(10920, 3600, 735, 495));
 
     // The result lines grow with their text.
-    m_label6 = makeLabel(t, "Label6", QString(), captionFont(false), Qt::black, false, left);
+    m_label6 = makeLabel(t, "Label6", QString(), captionFont(false), false, left);
     m_label6->move(twips::point(240, 3720));
     m_label6->hide();
-    m_label7 = makeLabel(t, "Label7", QString(), captionFont(false), Qt::black, false, left);
+    m_label7 = makeLabel(t, "Label7", QString(), captionFont(false), false, left);
     m_label7->move(twips::point(240, 4200));
     m_label7->hide();
 
-    m_label11 = makeLabel(t, "Label11", QStringLiteral("Гроші Гравця:"), captionFont(true), DarkBlue, true, left);
+    m_label11 = makeLabel(t, "Label11", QStringLiteral("Гроші Гравця:"), captionFont(true), true, left);
     m_label11->setGeometry(twips::rect(8280, 4080, 2655, 495));
-    m_label12 = makeLabel(t, "Label12", QStringLiteral("100"), figureFont(), DarkBlue, true, right);
+    m_label12 = makeLabel(t, "Label12", QStringLiteral("100"), figureFont(), true, right);
     m_label12->setGeometry(twips::rect(10920, 4080, 735, 495));
-    m_label13 = makeLabel(t, "Label13", QStringLiteral("Ставка:"), captionFont(true), DarkBlue, true, left);
+    m_label13 = makeLabel(t, "Label13", QStringLiteral("Ставка:"), captionFont(true), true, left);
     m_label13->setGeometry(twips::rect(5400, 4800, 1575, 495));
-    m_label14 = makeLabel(t, "Label14", QStringLiteral("0"), figureFont(), Yellow, true, centre);
+    m_label14 = makeLabel(t, "Label14", QStringLiteral("0"), figureFont(), true, centre);
     m_label14->setGeometry(twips::rect(7080, 4800, 495, 495));
 
     m_upDown = new UpDown(t);
@@ -162,6 +178,9 @@ void TableWindow::buildTable()
     m_upDown->setRange(0, 10);
     m_upDown->setValue(0);
     m_upDown->setGeometry(twips::rect(7680, 4800, 255, 495));
+    m_upDown->setAccessibleName(cardnames::stakeSpinnerName());
+    m_upDown->setAccessibleDescription(cardnames::stakeSpinnerDescription());
+    m_upDown->setToolTip(cardnames::stakeSpinnerDescription());
     connect(m_upDown, &UpDown::valueChanged, this, [this](int value) {
         if (m_game)
             m_game->chooseStake(value);
@@ -185,11 +204,14 @@ void TableWindow::buildTable()
         b->setGeometry(specs[i].geometry);
         b->hide();
         const auto which = static_cast<Button>(i);
+        b->setAccessibleName(cardnames::buttonName(which));
+        b->setAccessibleDescription(cardnames::buttonDescription(which));
+        b->setToolTip(cardnames::buttonName(which) + QStringLiteral(" — ") + cardnames::buttonDescription(which));
         connect(b, &ImageButton::clicked, this, [this, which] { buttonClicked(which); });
         m_buttons[i] = b;
     }
 
-    m_label2 = makeLabel(t, "Label2", QStringLiteral("Карти Гравця:"), captionFont(true), DarkBlue, false, left);
+    m_label2 = makeLabel(t, "Label2", QStringLiteral("Карти Гравця:"), captionFont(true), false, left);
     m_label2->setGeometry(twips::rect(240, 4920, 3255, 615));
 
     for (int i = 0; i < 5; ++i) {
@@ -197,6 +219,11 @@ void TableWindow::buildTable()
             t, QStringLiteral("Picture3_%1").arg(i), twips::rect(slotLeft(i), PlayerRowTop, SlotWidth, SlotHeight));
         m_picture3[static_cast<std::size_t>(i)]->hide();
     }
+
+    // Between the banker's cards and the player's, where the result lines
+    // show once the round is over.
+    m_hintPanel = new HintPanel(t);
+    m_hintPanel->setGeometry(twips::rect(240, 3420, 7860, 1350));
 
     // The flying card passes over everything on its way.
     m_picture4 = new QLabel(t);
@@ -216,11 +243,19 @@ void TableWindow::buildTable()
     m_tmrMoveComputer = new QTimer(this);
     m_tmrMoveComputer->setObjectName(QStringLiteral("TmrMoveComputer"));
     for (QTimer *timer : {m_tmrMovePlayer, m_tmrMoveComputer}) {
-        timer->setInterval(FlightInterval);
+        timer->setInterval(flightInterval(m_settings.animationSpeed));
         timer->setTimerType(Qt::PreciseTimer);
     }
     connect(m_tmrMovePlayer, &QTimer::timeout, this, &TableWindow::TmrMovePlayer_Timer);
     connect(m_tmrMoveComputer, &QTimer::timeout, this, &TableWindow::TmrMoveComputer_Timer);
+
+    applyLook();
+    updateFigureNames();
+    for (Side side : {Side::Player, Side::Banker})
+        for (int i = 0; i < Hand::MaxCards; ++i)
+            nameSlot(side, i, cardnames::Slot::Empty);
+    if (m_settings.hints)
+        prepareHints();
 }
 
 QAction *TableWindow::addMenuItem(QMenu *menu, const QString &name, const QString &caption,
@@ -264,6 +299,16 @@ void TableWindow::buildMenus()
     connect(m_musicItem, &QAction::triggered, this, &TableWindow::music_Click);
     connect(m_soundsItem, &QAction::triggered, this, &TableWindow::sounds_Click);
     connect(m_animeItem, &QAction::triggered, this, &TableWindow::anime_Click);
+    m_hintsItem = addMenuItem(game, QStringLiteral("hints"), QStringLiteral("Підказки"), Qt::Key_F8);
+    m_highContrastItem = addMenuItem(game, QStringLiteral("highContrast"), QStringLiteral("Висока контрастність"), Qt::Key_F9);
+    for (QAction *item : {m_hintsItem, m_highContrastItem})
+        item->setCheckable(true);
+    m_hintsItem->setChecked(m_settings.hints);
+    m_highContrastItem->setChecked(m_settings.highContrast);
+    connect(m_hintsItem, &QAction::triggered, this, &TableWindow::hints_Click);
+    connect(m_highContrastItem, &QAction::triggered, this, &TableWindow::highContrast_Click);
+    connect(addMenuItem(game, QStringLiteral("settings"), QStringLiteral("Налаштування…"), {}),
+            &QAction::triggered, this, &TableWindow::settingsRequested);
 
     connect(addMenuItem(game, QStringLiteral("records"), QStringLiteral("Рекорди"), Qt::Key_F5),
             &QAction::triggered, this, &TableWindow::recordsRequested);
@@ -276,6 +321,53 @@ void TableWindow::buildMenus()
             &QAction::triggered, this, &TableWindow::rulesRequested);
     connect(addMenuItem(about, QStringLiteral("about"), QStringLiteral("Розробники"), Qt::CTRL | Qt::Key_I),
             &QAction::triggered, this, &TableWindow::developersRequested);
+    connect(addMenuItem(about, QStringLiteral("keys"), QStringLiteral("Клавіші"), {}),
+            &QAction::triggered, this, &TableWindow::keysRequested);
+}
+
+void TableWindow::buildKeys()
+{
+    // Keys go by the physical key: the letter that key gives in the
+    // Ukrainian layout counts too (D gives "в", S gives "і", or "ы").
+    constexpr int CyrillicVe = 0x0412;
+    constexpr int UkrainianI = 0x0406;
+    constexpr int CyrillicYeru = 0x042B;
+    struct Key
+    {
+        const char *name;
+        QList<QKeySequence> keys;
+        std::function<void()> command;
+    };
+    const std::array<Key, 5> keys{{
+        {"stakeUpKey", {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Equal}, [this] {
+             if (m_upDown->isEnabled())
+                 m_upDown->stepUp();
+         }},
+        {"stakeDownKey", {Qt::Key_Down, Qt::Key_Minus}, [this] {
+             if (m_upDown->isEnabled())
+                 m_upDown->stepDown();
+         }},
+        {"forwardKey", {Qt::Key_Return, Qt::Key_Enter}, [this] {
+             if (m_game)
+                 m_game->moveForward();
+         }},
+        {"drawKey", {Qt::Key_D, CyrillicVe}, [this] {
+             if (m_game)
+                 m_game->drawCard();
+         }},
+        {"standKey", {Qt::Key_S, UkrainianI, CyrillicYeru}, [this] {
+             if (m_game)
+                 m_game->stand();
+         }},
+    }};
+    for (const Key &key : keys) {
+        auto *action = new QAction(this);
+        action->setObjectName(QLatin1String(key.name));
+        action->setShortcuts(key.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, key.command);
+        addAction(action);
+    }
 }
 
 void TableWindow::buttonClicked(Button which)
@@ -339,6 +431,11 @@ void TableWindow::closeEvent(QCloseEvent *event)
 
 bool TableWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_picture1 && event->type() == QEvent::MouseButtonPress) {
+        if (m_game && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            m_game->drawCard();
+        return true;
+    }
     if (watched == m_table && event->type() == QEvent::MouseMove) {
         // Moves over labels and disabled buttons reach the table too; only
         // the bare cloth counts.
@@ -403,6 +500,7 @@ void TableWindow::setSpinnerValue(int value) { m_upDown->setValue(value); }
 void TableWindow::setLabel(Label label, int value)
 {
     const QString text = QString::number(value);
+    const auto named = qScopeGuard([this] { updateFigureNames(); });
     switch (label) {
     case Label::Stake: m_label14->setText(text); break;
     case Label::Pot: m_label8->setText(text); break;
@@ -427,14 +525,19 @@ void TableWindow::showSlotBack(Side side, int index)
     QLabel *box = slot(side, index);
     box->setPixmap(backPicture());
     box->show();
+    nameSlot(side, index, cardnames::Slot::FaceDown);
 }
 
-void TableWindow::hideSlot(Side side, int index) { slot(side, index)->hide(); }
+void TableWindow::hideSlot(Side side, int index)
+{
+    slot(side, index)->hide();
+    nameSlot(side, index, cardnames::Slot::Empty);
+}
 
 void TableWindow::paintRow(Side side, const Hand &hand)
 {
     for (int i = 1; i <= std::min<int>(hand.count, Hand::MaxCards); ++i)
-        slot(side, i - 1)->hide();
+        hideSlot(side, i - 1);
     for (int j = 1; j <= Hand::MaxCards; ++j) {
         if (hand[j] == 0)
             continue;
@@ -445,6 +548,7 @@ void TableWindow::paintRow(Side side, const Hand &hand)
         QLabel *box = slot(side, j - 1);
         box->setPixmap(face);
         box->show();
+        nameSlot(side, j - 1, cardnames::Slot::FaceUp, hand[j]);
     }
 }
 
@@ -459,8 +563,10 @@ void TableWindow::redraw(const TableScene &scene)
     if (scene.rows != TableScene::Rows::Untouched) {
         paintRow(Side::Banker, scene.banker);
         // During the player's turn the banker's first card lies face down.
-        if (scene.rows == TableScene::Rows::BankerHoleDown)
+        if (scene.rows == TableScene::Rows::BankerHoleDown) {
             slot(Side::Banker, 0)->setPixmap(backPicture());
+            nameSlot(Side::Banker, 0, cardnames::Slot::FaceDown);
+        }
         paintRow(Side::Player, scene.player);
     }
 
@@ -471,8 +577,19 @@ void TableWindow::redraw(const TableScene &scene)
         m_label7->setText(tabletext::points(scene.result->playerPoints, scene.result->bankerPoints));
         m_label7->adjustSize();
         m_label7->show();
+        announce(m_label6);
     }
 
+    // The hint speaks only in the player's turn; the better move's button shows it too.
+    const std::optional<odds::Figures> figures = scene.hint ? scene.hint->figures : std::nullopt;
+    if (scene.hint)
+        m_hintPanel->showHint(scene.hint->playerPoints, figures);
+    else
+        m_hintPanel->clear();
+    button(Button::Draw)->setHighlighted(figures && figures->draw && figures->best == odds::Move::Draw);
+    button(Button::Stop)->setHighlighted(figures && figures->best == odds::Move::Stand);
+
+    updateFigureNames();
     repaint();
 }
 
@@ -532,6 +649,97 @@ void TableWindow::anime_Click()
     setToggleChecked(Toggle::Animation, m_settings.AnimationOn);
 }
 
+void TableWindow::applyLook()
+{
+    const TableLook look = TableLook::forHighContrast(m_settings.highContrast);
+    look.apply(m_table);
+    for (ImageButton *b : m_buttons) {
+        b->setFocusFrameColour(look.focusFrame);
+        b->setHighlightColour(look.moveHighlight);
+    }
+    m_hintPanel->setColours(look.hintBackground, look.hintText, look.hintAccent);
+}
+
+void TableWindow::applySettings(const Settings &chosen)
+{
+    const Settings before = m_settings;
+    const std::int16_t track = m_settings.MusicTrack; // the music may have moved on meanwhile
+    m_settings = chosen;
+    m_settings.MusicTrack = track;
+
+    if (m_settings.MusicOn != before.MusicOn) {
+        if (m_settings.MusicOn)
+            m_sounds.resumeMusic();
+        else
+            m_sounds.stopMusic();
+    }
+    setToggleChecked(Toggle::Music, m_settings.MusicOn);
+    setToggleChecked(Toggle::Sounds, m_settings.SoundsOn);
+    setToggleChecked(Toggle::Animation, m_settings.AnimationOn);
+    m_sounds.setMusicVolume(m_settings.musicVolume);
+    m_sounds.setEffectsVolume(m_settings.effectsVolume);
+    for (QTimer *timer : {m_tmrMovePlayer, m_tmrMoveComputer})
+        timer->setInterval(flightInterval(m_settings.animationSpeed));
+    m_hintsItem->setChecked(m_settings.hints);
+    m_highContrastItem->setChecked(m_settings.highContrast);
+    if (m_settings.highContrast != before.highContrast)
+        applyLook();
+    if (m_settings.hints != before.hints) {
+        if (m_settings.hints)
+            prepareHints();
+        if (m_game)
+            m_game->refresh();
+    }
+    emit settingsChanged();
+}
+
+void TableWindow::nameSlot(Side side, int index, cardnames::Slot shows, int code)
+{
+    QLabel *box = slot(side, index);
+    box->setAccessibleName(cardnames::slotName(side, index, shows, code));
+    box->setAccessibleDescription(cardnames::slotDescription(shows, code));
+}
+
+void TableWindow::updateFigureNames()
+{
+    m_label12->setAccessibleName(cardnames::figureName(Label::PlayerMoney, m_label12->text()));
+    m_label4->setAccessibleName(cardnames::figureName(Label::BankerMoney, m_label4->text()));
+    m_label8->setAccessibleName(cardnames::figureName(Label::Pot, m_label8->text()));
+    m_label14->setAccessibleName(cardnames::figureName(Label::Stake, m_label14->text()));
+}
+
+void TableWindow::announce(QWidget *widget)
+{
+    QAccessibleEvent event(widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+    emit announced(widget);
+}
+
+void TableWindow::prepareHints()
+{
+    if (!m_hintsPrepared.valid())
+        m_hintsPrepared = std::async(std::launch::async, odds::prepare);
+}
+
+void TableWindow::hints_Click()
+{
+    m_settings.hints = !m_settings.hints;
+    m_hintsItem->setChecked(m_settings.hints);
+    if (m_settings.hints)
+        prepareHints();
+    if (m_game)
+        m_game->refresh();
+    emit settingsChanged();
+}
+
+void TableWindow::highContrast_Click()
+{
+    m_settings.highContrast = !m_settings.highContrast;
+    m_highContrastItem->setChecked(m_settings.highContrast);
+    applyLook();
+    emit settingsChanged();
+}
+
 // --- Card flights -----------------------------------------------------------
 
 void TableWindow::startFlight(Side side, int card)
@@ -569,6 +777,13 @@ void TableWindow::landCard(Side side, int card)
     emit cardLanded(side, card);
     if (m_game)
         m_game->cardLanded(side, card);
+    // The slot names the card now: face up, or face down in the deal.
+    announce(slot(side, card - 1));
+}
+
+bool TableWindow::isAnimating() const
+{
+    return m_settings.AnimationOn && m_settings.animationSpeed != AnimationSpeed::Instant;
 }
 
 void TableWindow::TmrMovePlayer_Timer()
@@ -580,7 +795,7 @@ void TableWindow::TmrMovePlayer_Timer()
         m_picture4->hide();
         return;
     }
-    const bool animate = m_settings.AnimationOn;
+    const bool animate = isAnimating();
     const bool arrived = flight::stepPlayer(m_flyingCard, k, animate);
     if (animate)
         moveFlyingCard();
@@ -597,7 +812,7 @@ void TableWindow::TmrMoveComputer_Timer()
         if (m_bankerFlight != k || !m_tmrMoveComputer->isActive())
             continue;
         carried = true;
-        const bool animate = m_settings.AnimationOn;
+        const bool animate = isAnimating();
         const bool arrived = flight::stepBanker(m_flyingCard, k, animate);
         if (animate)
             moveFlyingCard();

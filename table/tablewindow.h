@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardnames.h"
 #include "flight.h"
 #include "tableview.h"
 
@@ -8,8 +9,10 @@
 #include <QPixmap>
 
 #include <array>
+#include <future>
 
 class GameController;
+class HintPanel;
 class ImageButton;
 class QAction;
 class QLabel;
@@ -35,6 +38,9 @@ public:
 
     // Start-up: each image button shows its normal plate.
     void resetButtonPictures();
+    // Takes the player's choices from the settings window: switches, check
+    // marks, volumes, the speed of the flights, hints and the look.
+    void applySettings(const Settings &chosen);
     // Shutdown: the next close request is accepted and nothing flies any more.
     void closeForExit();
 
@@ -42,6 +48,7 @@ public:
     UpDown *spinner() const { return m_upDown; }
     QLabel *slot(Side side, int index) const;
     QLabel *flyingCard() const { return m_picture4; }
+    HintPanel *hintPanel() const { return m_hintPanel; }
     // Where the flying card is, in twips.
     flight::Position flyingCardPosition() const { return m_flyingCard; }
     QTimer *flightTimer(Side side) const;
@@ -82,11 +89,19 @@ public slots:
     void music_Click();
     void sounds_Click();
     void anime_Click();
+    void hints_Click();
+    void highContrast_Click();
 
 signals:
     // A dealt card has reached its slot.
     void cardLanded(TableView::Side side, int card);
     void exitRequested();
+    // Told to assistive technology: a landed card's slot, the result line.
+    void announced(QWidget *widget);
+    // A choice the player makes here that is remembered between runs.
+    void settingsChanged();
+    void settingsRequested();
+    void keysRequested();
     void recordsRequested();
     void rulesRequested();
     void developersRequested();
@@ -98,6 +113,17 @@ protected:
 private:
     void buildTable();
     void buildMenus();
+    void buildKeys();
+    // The colours of the normal or the high-contrast look.
+    void applyLook();
+    // Builds the odds tables off this thread, so no landing waits for them.
+    void prepareHints();
+    bool isAnimating() const;
+    // Accessible names: a slot says which card it shows; the figures say their values.
+    void nameSlot(Side side, int index, cardnames::Slot shows, int code = 0);
+    void updateFigureNames();
+    // Tells assistive technology that something worth hearing happened here.
+    void announce(QWidget *widget);
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut);
     void paintRow(Side side, const Hand &hand);
     void landCard(Side side, int card);
@@ -118,11 +144,13 @@ private:
     std::array<QLabel *, 5> m_picture3{};  // player's slots
     QLabel *m_picture1 = nullptr;          // the deck
     QLabel *m_picture4 = nullptr;          // the flying card
+    HintPanel *m_hintPanel = nullptr;
     UpDown *m_upDown = nullptr;
     std::array<ImageButton *, 4> m_buttons{}; // CmdStavka, CmdDraw, CmdStop, CmdNext
     QTimer *m_tmrMovePlayer = nullptr;
     QTimer *m_tmrMoveComputer = nullptr;
     flight::Position m_flyingCard;
+    std::future<void> m_hintsPrepared;
     // The card number each side's flight carries.
     int m_playerFlight = 0;
     int m_bankerFlight = 0;
@@ -130,6 +158,8 @@ private:
     QAction *m_musicItem = nullptr;
     QAction *m_soundsItem = nullptr;
     QAction *m_animeItem = nullptr;
+    QAction *m_hintsItem = nullptr;
+    QAction *m_highContrastItem = nullptr;
 
     // Card pictures at the scale they were last made for.
     QHash<int, QPixmap> m_faces;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real game on a virtual X screen, plays one round with the mouse
 # and writes PNGs of the table: after start-up, during the player's turn and
-# after the round is settled. Then leaves with F12, as a player would.
+# after the round is settled; then a round by keys with the hints on, and in
+# high contrast. Then leaves with F12, as a player would.
 #   tools/screenshot.sh [output folder]   (default: build/screenshots)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -49,6 +50,20 @@ sleep 3
 xdotool mousemove $((X + 400)) $((table_top + 200))   # over the bare table
 sleep 0.3
 shot 3-round-settled
+
+# The next round by keys, with hints, then in high contrast.
+xdotool key Return             # Далі
+sleep 2                        # the deal lands
+xdotool key Return             # the bet, the same stake
+sleep 0.5
+xdotool key F8                 # Підказки
+sleep 0.5
+shot 4-hints
+xdotool key F9                 # Висока контрастність
+sleep 0.5
+shot 5-high-contrast
+xdotool key F9 F8              # both off again: the settings file remembers them
+sleep 0.3
 
 xdotool key F12                # Вихід
 for _ in $(seq 50); do

@@ -6,9 +6,15 @@
 #include "imagebutton.h"
 #include "soundsystem.h"
 #include "tablewindow.h"
+#include "message.h"
+#include "testfiles.h"
+#include "recordingsounds.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,31 +25,51 @@
 
 namespace {
 
-class RecordingSounds final : public SoundSystem
-{
-public:
-    explicit RecordingSounds(QStringList &calls) : m_calls(calls) {}
-    void playSound(const QString &path) override { m_calls << QStringLiteral("sound ") + path; }
-    void startMusic() override { m_calls << QStringLiteral("startMusic"); }
-    void playTrack(int track) override { m_calls << QStringLiteral("playTrack %1").arg(track); }
-    void resumeMusic() override { m_calls << QStringLiteral("resumeMusic"); }
-    void stopMusic() override { m_calls << QStringLiteral("stopMusic"); }
-    void shutdown() override { m_calls << QStringLiteral("shutdown"); }
-
-private:
-    QStringList &m_calls;
-};
-
 struct AppFixture
 {
-    AppFixture() : app(dir.path(), [this](Settings &, const QString &) { return std::make_unique<RecordingSounds>(calls); }) {}
+    AppFixture()
+        : app(dir.path(), [this](Settings &, const QString &) {
+              auto made = std::make_unique<RecordingSounds>();
+              sounds = made.get();
+              return made;
+          })
+    {
+    }
     QTemporaryDir dir;
-    QStringList calls;
+    RecordingSounds *sounds = nullptr; // the application owns it
     Application app;
 };
 
 using Side = TableView::Side;
 using Button = TableView::Button;
+
+// The real window whose boxes only remember what they were asked.
+class ListeningWindow final : public TableWindow
+{
+public:
+    using TableWindow::TableWindow;
+    QList<Message::Id> asked;
+    Answer ask(const Message &message) override
+    {
+        asked << message.id;
+        return message.isQuestion() ? Answer::Yes : Answer::Ok;
+    }
+};
+
+// The program started in `folder`, as a player starts it again.
+struct Run
+{
+    explicit Run(const QString &folder)
+        : app(folder, [](Settings &, const QString &) { return std::make_unique<SilentSoundSystem>(); },
+              [](Settings &settings, SoundSystem &sounds) { return std::make_unique<ListeningWindow>(settings, sounds); })
+    {
+        app.start(7);
+        app.show();
+        QCoreApplication::processEvents();
+    }
+    ListeningWindow &window() { return static_cast<ListeningWindow &>(app.window()); }
+    Application app;
+};
 
 } // namespace
 
@@ -58,8 +84,8 @@ private slots:
         f.app.start();
         TableWindow &w = f.app.window();
         QVERIFY(!w.isVisible());
-        QCOMPARE(f.calls.value(0), QStringLiteral("startMusic"));
-        QVERIFY(f.calls.indexOf(QStringLiteral("sound \\gamedata\\sounds\\dist.wav")) > 0);
+        QCOMPARE(f.sounds->calls.value(0), QStringLiteral("startMusic"));
+        QVERIFY(f.sounds->calls.indexOf(QStringLiteral("sound \\gamedata\\sounds\\dist.wav")) > 0);
         QVERIFY(f.app.settings().MusicOn && f.app.settings().SoundsOn && f.app.settings().AnimationOn);
         QCOMPARE(f.app.settings().MusicTrack, std::int16_t{1});
         for (const char *item : {"music", "sounds", "anime"})
@@ -109,7 +135,7 @@ private slots:
 
         request(f.app);
         QCOMPARE(exited.size(), 1);
-        QCOMPARE(f.calls.count(QStringLiteral("shutdown")), 1);
+        QCOMPARE(f.sounds->calls.count(QStringLiteral("shutdown")), 1);
         QVERIFY(!w.isVisible());
         QVERIFY(!w.flightTimer(Side::Player)->isActive());
         QVERIFY(!w.flightTimer(Side::Banker)->isActive());
@@ -119,10 +145,57 @@ private slots:
         f.app.Exit_Game();
         w.exitGame();
         QCOMPARE(exited.size(), 1);
-        QCOMPARE(f.calls.count(QStringLiteral("shutdown")), 1);
+        QCOMPARE(f.sounds->calls.count(QStringLiteral("shutdown")), 1);
         for (QWidget *top : QApplication::topLevelWidgets())
             QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
         QCOMPARE(w.ask(Message(Message::Id::GameLost)), TableView::Answer::No);
+    }
+
+    // The player's own choices come back at the next start; the switches
+    // start on as always.
+    void settingsSurviveARestart()
+    {
+        QTemporaryDir dir;
+        {
+            Run first(dir.path());
+            QVERIFY(!first.app.settings().hints && !first.app.settings().highContrast); // the first run as always
+            first.window().menuAction(QStringLiteral("hints"))->trigger();
+            first.window().menuAction(QStringLiteral("highContrast"))->trigger();
+            first.window().menuAction(QStringLiteral("music"))->trigger(); // not remembered
+            QVERIFY(first.window().asked.isEmpty());
+        }
+        Run second(dir.path());
+        QVERIFY(second.app.settings().hints);
+        QVERIFY(second.app.settings().highContrast);
+        QVERIFY(second.app.settings().MusicOn);
+        QVERIFY(second.window().menuAction(QStringLiteral("hints"))->isChecked());
+        QVERIFY(second.window().menuAction(QStringLiteral("highContrast"))->isChecked());
+        QVERIFY(second.app.auxWindows()->isHighContrast());
+        QVERIFY(second.window().asked.isEmpty());
+    }
+
+    // A damaged settings file: the usual settings, one message, and the
+    // file as it was however often the choices change.
+    void damagedSettingsFileIsKept()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gamedata/settings.ini"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        static const char bytes[] = "[General\nhints=true\x00\xff garbage [[[";
+        const QByteArray damaged(bytes, sizeof bytes - 1);
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(damaged);
+        }
+        Run run(dir.path());
+        QVERIFY(!run.app.settings().hints);
+        QCOMPARE(run.window().asked, QList<Message::Id>{Message::Id::SettingsUnreadable});
+        run.window().menuAction(QStringLiteral("hints"))->trigger();
+        run.window().menuAction(QStringLiteral("highContrast"))->trigger();
+        QVERIFY(run.app.settings().hints);
+        QCOMPARE(run.window().asked.size(), 1);
+        QCOMPARE(contents(path), damaged);
     }
 };
 

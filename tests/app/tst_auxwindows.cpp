@@ -4,10 +4,13 @@
 #include "recordswindow.h"
 #include "ruleswindow.h"
 #include "soundsystem.h"
+#include "recordingsounds.h"
 
 #include "artwork.h"
+#include "tablelook.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -20,19 +23,6 @@
 #include <memory>
 
 namespace {
-
-class RecordingSounds final : public SoundSystem
-{
-public:
-    void playSound(const QString &relativePath) override { played << relativePath; }
-    void startMusic() override {}
-    void playTrack(int) override {}
-    void resumeMusic() override {}
-    void stopMusic() override {}
-    void shutdown() override {}
-
-    QStringList played;
-};
 
 const QString Click = QStringLiteral("\\gamedata\\sounds\\click.wav");
 
@@ -95,6 +85,13 @@ struct ModalBoxProbe
     }
 };
 
+// What a label's text is painted on: its own fill, or the window showing through.
+QColor behind(const QLabel *label, const QWidget *window)
+{
+    return label->autoFillBackground() ? label->palette().color(QPalette::Window)
+                                       : window->palette().color(QPalette::Window);
+}
+
 } // namespace
 
 class TestAuxWindows : public QObject
@@ -123,6 +120,13 @@ private Q_SLOTS:
 
     void closeAllShowsNothing();
 
+    void highContrastIsReadable_data();
+    void highContrastIsReadable();
+    void normalLookIsUnchanged_data();
+    void normalLookIsUnchanged();
+    void accessibleNames_data();
+    void accessibleNames();
+
     void screenshots();
 
 private:
@@ -145,7 +149,7 @@ void TestAuxWindows::init()
     m_table->setObjectName(QStringLiteral("Form1"));
     m_table->setGeometry(100, 80, 794, 548);
     m_table->show();
-    m_sounds.played.clear();
+    m_sounds.calls.clear();
     m_opened.clear();
     m_windows = std::make_unique<AuxWindows>(m_table.get(), m_sounds, m_dir->path(),
                                              [this](const QUrl &url) { m_opened << url; });
@@ -330,7 +334,7 @@ void TestAuxWindows::goingBackAndClosing()
         window->findChild<BackButton *>(QStringLiteral("Command1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QCOMPARE(m_sounds.played, QStringList(clicks, Click));
+    QCOMPARE(m_sounds.played(), QStringList(clicks, Click));
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("Form1")});
     // Going back only hides; the close box destroys.
     QCOMPARE(window.isNull(), how == u"close");
@@ -406,7 +410,7 @@ void TestAuxWindows::developersLinks()
     QCOMPARE(m_opened[0].path(), QStringLiteral("team21@example.com"));
     QCOMPARE(m_opened[1], QUrl(QStringLiteral("https://21.example.org/")));
     QCOMPARE(m_opened[2], m_opened[0]);
-    QVERIFY(m_sounds.played.isEmpty());
+    QVERIFY(m_sounds.played().isEmpty());
 }
 
 void TestAuxWindows::linkCursors()
@@ -432,7 +436,7 @@ void TestAuxWindows::closeAllShowsNothing()
 
     QCOMPARE(visibleWindows(), QStringList());
     // Only the developers window clicks on closing.
-    QCOMPARE(m_sounds.played, QStringList{Click});
+    QCOMPARE(m_sounds.played(), QStringList{Click});
     QVERIFY(!m_windows->recordsWindow());
     QVERIFY(!m_windows->rulesWindow());
     QVERIFY(!m_windows->developersWindow());
@@ -443,18 +447,147 @@ void TestAuxWindows::closeAllShowsNothing()
     QCOMPARE(visibleWindows(), QStringList());
 }
 
+void TestAuxWindows::highContrastIsReadable_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<bool>("madeAfresh");
+    for (const char *which : {"records", "rules", "developers"}) {
+        QTest::addRow("%s switched", which) << QString::fromLatin1(which) << false;
+        QTest::addRow("%s made after the switch", which) << QString::fromLatin1(which) << true;
+    }
+}
+
+// Every text, read from the palette it is painted with, reaches 4.5:1 on
+// what lies behind it; a window made again after its close box is as high
+// in contrast as the one it replaces.
+void TestAuxWindows::highContrastIsReadable()
+{
+    QFETCH(QString, which);
+    QFETCH(bool, madeAfresh);
+
+    writeRecords(fixtureRecords());
+    QWidget *window = show(which);
+    m_windows->setHighContrast(true);
+    if (madeAfresh) {
+        QPointer<QWidget> closed = window;
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!closed);
+        window = show(which);
+    }
+
+    int texts = 0;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->pixmap().isNull())
+            continue;
+        ++texts;
+        const double ratio = contrastRatio(label->palette().color(QPalette::WindowText), behind(label, window));
+        QVERIFY2(ratio >= 4.5, qPrintable(label->objectName() + QStringLiteral(" %1").arg(ratio)));
+    }
+    QVERIFY(texts >= 10);
+}
+
+void TestAuxWindows::normalLookIsUnchanged_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QColor>("colour");
+
+    const QColor yellow(255, 255, 0), blue(0, 0, 255), red(255, 0, 0), cyan(0, 255, 255),
+        darkBlue(0, 0, 192), magenta(255, 0, 255);
+    QTest::newRow("records heading") << "records" << "Label3" << yellow;
+    QTest::newRow("records name") << "records" << "Label1_0" << blue;
+    QTest::newRow("records score") << "records" << "Label2_9" << red;
+    QTest::newRow("rules heading") << "rules" << "Label5" << cyan;
+    QTest::newRow("rules line") << "rules" << "Label11" << darkBlue;
+    QTest::newRow("developers title") << "developers" << "Label2" << cyan;
+    QTest::newRow("developers version") << "developers" << "Label1_1" << yellow;
+    QTest::newRow("developers caption") << "developers" << "Label1_3" << blue;
+    QTest::newRow("developers mail") << "developers" << "Label1_7" << magenta;
+    QTest::newRow("developers site") << "developers" << "Label1_9" << magenta;
+    QTest::newRow("developers footer") << "developers" << "Label3" << QColor(Qt::black);
+}
+
+// The usual colours, at first and after high contrast has come and gone.
+void TestAuxWindows::normalLookIsUnchanged()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, label);
+    QFETCH(QColor, colour);
+
+    writeRecords(fixtureRecords());
+    QWidget *window = show(which);
+    auto *text = window->findChild<QLabel *>(label);
+    QVERIFY(text);
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(0, 128, 0));
+    QCOMPARE(text->palette().color(QPalette::WindowText), colour);
+
+    const QPalette windowBefore = window->palette();
+    const QPalette textBefore = text->palette();
+    m_windows->setHighContrast(true);
+    QVERIFY(window->palette() != windowBefore);
+    m_windows->setHighContrast(false);
+    QCOMPARE(window->palette(), windowBefore);
+    QCOMPARE(text->palette(), textBefore);
+}
+
+void TestAuxWindows::accessibleNames_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("records back") << "records" << "Command1" << "Назад" << "Клавіша Esc";
+    QTest::newRow("rules back") << "rules" << "Command1" << "Назад" << "Клавіша Esc";
+    QTest::newRow("developers back") << "developers" << "Command1" << "Назад" << "Клавіша Esc";
+    QTest::newRow("first name") << "records" << "Label1_0" << "Місце 1: Олена" << "";
+    QTest::newRow("first score") << "records" << "Label2_0" << "Місце 1, очки: 150" << "";
+    QTest::newRow("nameless row") << "records" << "Label1_2" << "Місце 3: без імені" << "";
+    QTest::newRow("negative score") << "records" << "Label2_4" << "Місце 5, очки: -5" << "";
+    QTest::newRow("rules heading is its text") << "rules" << "Label5" << "Правила гри:" << "";
+    QTest::newRow("icon") << "developers" << "Image1" << "Значок гри «21»" << "";
+    QTest::newRow("title") << "developers" << "Label2" << "Гра «21»" << "";
+    QTest::newRow("mail link") << "developers" << "Label1_7" << "Написати розробникам: team21@example.com"
+                               << "Відкриває поштову програму";
+    QTest::newRow("site link") << "developers" << "Label1_9" << "Сайт розробників: 21.example.org"
+                               << "Відкриває сайт у браузері";
+}
+
+// What a screen reader is told, through Qt's accessibility interfaces.
+void TestAuxWindows::accessibleNames()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+
+    writeRecords(fixtureRecords());
+    QWidget *window = show(which);
+    auto *widget = window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QCOMPARE(face->text(QAccessible::Description), description);
+}
+
 // With TWENTYONE_SCREENSHOTS set to a folder, each window is saved there as
-// a picture for a look by eye.
+// a picture for a look by eye, in both looks.
 void TestAuxWindows::screenshots()
 {
     const QString folder = qEnvironmentVariable("TWENTYONE_SCREENSHOTS");
     if (folder.isEmpty())
         QSKIP("TWENTYONE_SCREENSHOTS not set");
     writeRecords(fixtureRecords());
-    for (const QString &which : {QStringLiteral("records"), QStringLiteral("rules"), QStringLiteral("developers")}) {
-        QWidget *window = show(which);
-        QVERIFY(window->grab().save(QDir(folder).filePath(which + QStringLiteral(".png"))));
-        window->hide();
+    for (bool highContrast : {false, true}) {
+        m_windows->setHighContrast(highContrast);
+        const QString suffix = highContrast ? QStringLiteral("-high-contrast.png") : QStringLiteral(".png");
+        for (const QString &which : {QStringLiteral("records"), QStringLiteral("rules"), QStringLiteral("developers")}) {
+            QWidget *window = show(which);
+            QVERIFY(window->grab().save(QDir(folder).filePath(which + suffix)));
+            window->hide();
+        }
     }
 }
 

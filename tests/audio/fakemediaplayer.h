@@ -21,6 +21,8 @@ public:
     void close() override;
     std::int32_t position() const override;
     std::int32_t length() const override;
+    // Remembered apart from the log: it is no playback command.
+    void setVolume(int percent) override { m_volume = percent; }
 
     QStringList log() const { return m_log; }
     void clearLog() { m_log.clear(); }
@@ -28,6 +30,8 @@ public:
     bool isPlaying() const { return m_playing; }
     // The file that the last open() opened, empty when none.
     QString openFile() const { return m_openFile; }
+    // The last volume set; -1 before any.
+    int volume() const { return m_volume; }
 
     // Moves the open track on and reports its status, as a real player would.
     void advance(std::int32_t milliseconds);
@@ -42,4 +46,5 @@ private:
     std::int32_t m_position = 0;
     bool m_open = false;
     bool m_playing = false;
+    int m_volume = -1;
 };

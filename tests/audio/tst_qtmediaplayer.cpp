@@ -2,11 +2,14 @@
 // usually without any sound device.
 #include "gamepaths.h"
 #include "settings.h"
+#include "qteffectsplayer.h"
 #include "qtmediaplayer.h"
 #include "qtsoundsystem.h"
 
+#include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QSignalSpy>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -168,6 +171,44 @@ private slots:
         QCOMPARE(settings.MusicTrack, 1);
         sound.shutdown();
         sound.shutdown();
+    }
+
+    // Both real players turn the percent into a gain of their Qt output:
+    // 0 silent, 100 full, rising in between, clamped outside.
+    void realPlayersSetTheirGain_data()
+    {
+        QTest::addColumn<bool>("effects");
+        QTest::newRow("music") << false;
+        QTest::newRow("effects") << true;
+    }
+
+    void realPlayersSetTheirGain()
+    {
+        QFETCH(bool, effects);
+        QtMediaPlayer music;
+        QtEffectsPlayer sounds;
+        auto *output = music.findChild<QAudioOutput *>();
+        auto *effect = sounds.findChild<QSoundEffect *>();
+        QVERIFY(output && effect);
+        const auto gainAt = [&](int percent) {
+            if (effects) {
+                sounds.setVolume(percent);
+                return effect->volume();
+            }
+            music.setVolume(percent);
+            return output->volume();
+        };
+
+        QCOMPARE(gainAt(0), 0.0f);
+        QCOMPARE(gainAt(100), 1.0f);
+        float previous = 0.0f;
+        for (int percent = 10; percent <= 90; percent += 10) {
+            const float gain = gainAt(percent);
+            QVERIFY2(gain > previous && gain < 1.0f, qPrintable(QStringLiteral("%1 % gives %2").arg(percent).arg(gain)));
+            previous = gain;
+        }
+        QCOMPARE(gainAt(-20), 0.0f);
+        QCOMPARE(gainAt(250), 1.0f);
     }
 
     void commandsWithNothingOpenDoNothing()

@@ -20,6 +20,9 @@ class FakeEffectsPlayer final : public EffectsPlayer
 public:
     explicit FakeEffectsPlayer(QStringList *played) : m_played(played) {}
     void play(const QString &path) override { *m_played << path; }
+    void setVolume(int percent) override { volume = percent; }
+
+    int volume = -1; // the last one set
 
 private:
     QStringList *m_played;
@@ -185,6 +188,57 @@ private slots:
         sound.shutdown();
         QCOMPARE(music->log(), (QStringList{"Stop", "Stop", "Play", "Play", "Stop", "Close"}));
         QVERIFY(effectsLog.isEmpty());
+    }
+
+    // The sound system's volumes reach the players, from the settings at
+    // start and from every change after; zero silences without switching off.
+    void volumesReachThePlayers_data()
+    {
+        QTest::addColumn<int>("startMusic");
+        QTest::addColumn<int>("startEffects");
+        QTest::addColumn<int>("music");
+        QTest::addColumn<int>("effects");
+        QTest::newRow("defaults, then lower") << 100 << 100 << 40 << 75;
+        QTest::newRow("remembered, then silent") << 35 << 0 << 0 << 0;
+        QTest::newRow("silent, then full") << 0 << 0 << 100 << 100;
+    }
+
+    void volumesReachThePlayers()
+    {
+        QFETCH(int, startMusic);
+        QFETCH(int, startEffects);
+        QFETCH(int, music);
+        QFETCH(int, effects);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(gamePath(dir.path(), gamefiles::Click), tinyWav(100)));
+        Settings settings;
+        settings.MusicOn = true;
+        settings.SoundsOn = true;
+        settings.MusicTrack = 1;
+        settings.musicVolume = startMusic;
+        settings.effectsVolume = startEffects;
+        const Settings before = settings;
+        auto *musicPlayer = new FakeMediaPlayer;
+        QStringList played;
+        auto effectsOwned = std::make_unique<FakeEffectsPlayer>(&played);
+        FakeEffectsPlayer *effectsPlayer = effectsOwned.get();
+        QtSoundSystem sound(settings, dir.path(), musicPlayer, std::move(effectsOwned));
+        QCOMPARE(musicPlayer->volume(), startMusic);
+        QCOMPARE(effectsPlayer->volume, startEffects);
+
+        sound.startMusic();
+        musicPlayer->clearLog();
+        sound.setMusicVolume(music);
+        sound.setEffectsVolume(effects);
+        sound.playSound(gamefiles::Click);
+
+        QCOMPARE(musicPlayer->volume(), music);
+        QCOMPARE(effectsPlayer->volume, effects);
+        // Neither a playback command nor a switch: the track plays on, effects go on.
+        QCOMPARE(musicPlayer->log(), QStringList{});
+        QVERIFY(musicPlayer->isPlaying());
+        QCOMPARE(played, QStringList{gamePath(dir.path(), gamefiles::Click)});
+        QCOMPARE(settings, before);
     }
 
     // The real effects player, usually with no sound device here: it must

@@ -288,8 +288,9 @@ private slots:
         QCOMPARE(buttonRow(g.table), QStringLiteral("01100"));
     }
 
-    // Draw, stand and next pressed while a card flies do nothing.
-    void pressesDuringAFlightAreIgnored()
+    // Draw and stand pressed while a card flies wait for it, then happen in
+    // the order pressed; each press counts once.
+    void pressesDuringAFlightWaitTheirTurn()
     {
         TestGame g;
         g.startWith({102, 110, 103, 106, 104, 109, 105, 108});
@@ -300,16 +301,63 @@ private slots:
         g.game.stand();
         QCOMPARE(g.model().playerHand().count, 3);
         QCOMPARE(g.model().phase(), Phase::PlayerTurn);
-        g.table.land();
 
-        // Player 2 + 3 + 4 = 9 against the banker's 16: the stand settles at once.
-        g.table.click(Button::Stop);
+        // The third card lands: the fourth is taken, and when it lands the player stands.
+        QVERIFY(g.table.landOne());
+        QCOMPARE(g.model().playerHand().count, 4);
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
+        g.table.land();
+        QCOMPARE(g.model().playerHand().count, 4);
+        // Player 2 + 3 + 4 + 5 = 14 against the banker's 16.
         QCOMPARE(g.model().phase(), Phase::RoundOver);
         QCOMPARE(g.model().lastOutcome(), Outcome::BankerWins);
-        QVERIFY(!g.game.isBankerPlaying());
+        QCOMPARE(g.table.sounds.count(Click), 4); // bet, draw, draw, stand: each press heard once
     }
 
-    // The next round never starts before the banker's turn is over.
+    // A press that is no move by the time its turn comes is dropped, never
+    // carried out twice.
+    void pressesNoLongerMovesAreDropped()
+    {
+        TestGame g;
+        g.game.newGame(); // the first card flies
+        g.table.setStake(3);
+        g.game.bet();
+        g.game.bet();
+        g.game.moveForward(); // Enter during the deal: the bet again
+        g.table.land();
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
+        QCOMPARE(g.model().playerMoney(), 97);
+        QVERIFY(g.table.messages.isEmpty());
+
+        // Four presses: the third card flies at once, the fourth and fifth
+        // follow it, and the last press is no move by its turn.
+        g.game.drawCard();
+        g.game.drawCard();
+        g.game.drawCard();
+        g.game.drawCard();
+        g.table.land();
+        QCOMPARE(g.model().playerHand().count, 5);
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
+    }
+
+    // Enter: the bet before the bet, the stand in the player's turn, the next round after the settlement.
+    void moveForwardTakesTheMoveAtHand()
+    {
+        TestGame g;
+        g.startWith({110, 102, 109, 103, 104, 105, 106});
+        g.table.setStake(2);
+        g.game.moveForward();
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
+        g.game.moveForward();
+        QCOMPARE(g.model().phase(), Phase::BankerTurn);
+        g.table.land();
+        QCOMPARE(g.model().phase(), Phase::RoundOver);
+        g.game.moveForward();
+        QCOMPARE(g.model().phase(), Phase::Dealing);
+    }
+
+    // The next round never starts before the banker's turn is over: Next
+    // pressed during it waits for the settlement.
     void nextWaitsForSettlement()
     {
         TestGame g;
@@ -322,10 +370,14 @@ private slots:
         g.game.nextRound();
         QCOMPARE(g.model().phase(), Phase::BankerTurn);
         QCOMPARE(g.model().playerMoney() + g.model().bankerMoney(), 180);
-        g.table.land();
-        QVERIFY(!g.game.isBankerPlaying());
+        const int redrawsBefore = g.table.redraws;
+        while (g.game.isBankerPlaying())
+            QVERIFY(g.table.landOne());
+        // Settled and shown, then the next round is dealt.
+        QVERIFY(g.table.redraws > redrawsBefore);
         QCOMPARE(g.model().playerMoney() + g.model().bankerMoney(), 200);
-        g.table.click(Button::Next);
+        QCOMPARE(g.model().phase(), Phase::Dealing);
+        g.table.land();
         QCOMPARE(g.model().phase(), Phase::Betting);
     }
 

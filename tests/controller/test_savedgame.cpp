@@ -1,4 +1,5 @@
 #include "testgame.h"
+#include "testfiles.h"
 
 #include "gamepaths.h"
 #include "savedgamemapping.h"
@@ -15,20 +16,6 @@ using Phase = GameModel::Phase;
 
 namespace {
 const QString Saved = QStringLiteral("Гру успішно збережено... Для продовження натисніть на кнопку...");
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // A game right after the player has stood and the round is settled.
 void playToStand(TestGame &g)
@@ -60,11 +47,11 @@ private slots:
         g.game.saveGame();
         QCOMPARE(g.table.lastMessage()->text, Saved);
         QCOMPARE(g.table.lastMessage()->title, QStringLiteral("Збереження гри"));
-        const QByteArray saved = readAll(path);
+        const QByteArray saved = contents(path);
         QCOMPARE(saved.size(), 323);
         QCOMPARE(saved.mid(300, 20), QByteArray("Finish              "));
         g.game.saveGame();
-        QCOMPARE(readAll(path), saved);
+        QCOMPARE(contents(path), saved);
 
         const GameModel before = g.model();
         const Settings settingsBefore = g.settings;
@@ -103,7 +90,7 @@ private slots:
 
         // Saving right after the load writes the phase the load left.
         g.game.saveGame();
-        QCOMPARE(readAll(path).mid(300, 20), QByteArray("0                   "));
+        QCOMPARE(contents(path).mid(300, 20), QByteArray("0                   "));
 
         // Play goes on with the next round.
         g.table.click(Button::Next);
@@ -127,19 +114,19 @@ private slots:
         TestGame g;
         playToStand(g);
         g.game.saveGame();
-        QByteArray row = readAll(g.files.savedGamePath());
+        QByteArray row = contents(g.files.savedGamePath());
         row.replace(300, 20, field);
-        writeAll(g.files.savedGamePath(), row);
+        put(g.files.savedGamePath(), row);
         g.game.loadGame();
         g.game.saveGame();
-        const QByteArray again = readAll(g.files.savedGamePath());
+        const QByteArray again = contents(g.files.savedGamePath());
         QCOMPARE(again.mid(300, 20), resaved);
         // Everything else comes back as it was, but the stake a load clears.
         QCOMPARE(again.left(300), row.left(300).replace(31, 4, " 0  "));
         QCOMPARE(again.mid(320), QByteArray(" 0 "));
         g.game.loadGame();
         g.game.saveGame();
-        QCOMPARE(readAll(g.files.savedGamePath()), again);
+        QCOMPARE(contents(g.files.savedGamePath()), again);
     }
 
     void loadedFlags_data()
@@ -160,7 +147,7 @@ private slots:
         playToStand(g);
         QByteArray row = savegame::encode(savedgamemapping::record(g.model(), g.settings, {}));
         row.replace(10, 5, music);
-        writeAll(g.files.savedGamePath(), row);
+        put(g.files.savedGamePath(), row);
         g.game.loadGame();
         QCOMPARE(g.settings.MusicOn, musicOn);
         QCOMPARE(g.table.checked.contains(Toggle::Music), checkSet);
@@ -186,7 +173,7 @@ private slots:
         g.game.newGame(); // a card is in the air
         const QString path = g.files.savedGamePath();
         if (present)
-            writeAll(path, bytes);
+            put(path, bytes);
         const GameModel before = g.model();
         const int stops = g.table.flightsStopped;
         g.game.loadGame();
@@ -230,9 +217,9 @@ private slots:
         TestGame g;
         playToStand(g);
         g.game.saveGame();
-        QByteArray row = readAll(g.files.savedGamePath());
+        QByteArray row = contents(g.files.savedGamePath());
         row.replace(offset, field.size(), field);
-        writeAll(g.files.savedGamePath(), row);
+        put(g.files.savedGamePath(), row);
         const GameModel before = g.model();
         const QByteArray kept = savegame::encode(savedgamemapping::record(g.model(), g.settings, {}));
         g.game.loadGame();
@@ -241,7 +228,7 @@ private slots:
         QVERIFY(text.endsWith(QStringLiteral("Поточна гра триває.")));
         QCOMPARE(savegame::encode(savedgamemapping::record(g.model(), g.settings, {})), kept);
         QCOMPARE(g.model().phase(), before.phase());
-        QCOMPARE(readAll(g.files.savedGamePath()), row);
+        QCOMPARE(contents(g.files.savedGamePath()), row);
     }
 
     void loadDuringAFlightStopsItAndClearsSlots()
@@ -283,7 +270,7 @@ private slots:
         QVERIFY(!QFile::exists(path));
         QVERIFY(g.table.messages.isEmpty());
         g.table.land();
-        const SavedGame s = decoded(readAll(path));
+        const SavedGame s = decoded(contents(path));
         QCOMPARE(s.playerMoney + s.bankerMoney, 200);
         QCOMPARE(g.table.messages.size(), 1);
         QCOMPARE(g.table.messages[0].text, Saved);
@@ -300,7 +287,7 @@ private slots:
         g.game.saveGame();
         QCOMPARE(g.table.messages.size(), 1);
         QCOMPARE(g.table.messages[0].text, Saved);
-        const QByteArray row = readAll(g.files.savedGamePath());
+        const QByteArray row = contents(g.files.savedGamePath());
         QCOMPARE(row.mid(300, 20), QByteArray("Stavka              "));
         QCOMPARE(decoded(row).playerCount, 1);
 
@@ -311,7 +298,7 @@ private slots:
         g.bet(1);
         g.table.click(Button::Stop);
         QCOMPARE(g.table.messages.size(), 1);
-        QCOMPARE(readAll(g.files.savedGamePath()), row);
+        QCOMPARE(contents(g.files.savedGamePath()), row);
     }
 
     void saveFailureIsReported()
@@ -319,12 +306,12 @@ private slots:
         TestGame g;
         playToStand(g);
         // A file where the saves folder should be.
-        writeAll(g.dir.path() + QStringLiteral("/gamedata/saves"), "x");
+        put(g.dir.path() + QStringLiteral("/gamedata/saves"), "x");
         g.game.saveGame();
         QCOMPARE(g.table.messages.size(), 1);
         QVERIFY(g.table.messages[0].text != Saved);
         QVERIFY(g.table.messages[0].text.startsWith(QStringLiteral("Не вдалося зберегти гру: не вдалося створити папку")));
-        QCOMPARE(readAll(g.dir.path() + QStringLiteral("/gamedata/saves")), QByteArray("x"));
+        QCOMPARE(contents(g.dir.path() + QStringLiteral("/gamedata/saves")), QByteArray("x"));
     }
 };
 

@@ -5,6 +5,7 @@
 // every file on disk exactly as they were.
 #include "testgame.h"
 #include "twogames.h"
+#include "testfiles.h"
 
 #include "fixedwidth.h"
 #include "gamepaths.h"
@@ -28,20 +29,6 @@ const QString Saved = QStringLiteral("Гру успішно збережено..
 const QString Loaded = QStringLiteral("Гру успішно завантажено... Для продовження натисніть на кнопку...");
 const QString SaveTitle = QStringLiteral("Збереження гри");
 const QString LoadTitle = QStringLiteral("Завантаження гри");
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Every entry below `root`: folders and special files by kind, regular files
 // by their bytes, and huge ones by size and first row.

@@ -1,5 +1,6 @@
 #include "fixedwidth.h"
 #include "recordsfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,19 +14,6 @@ Q_DECLARE_METATYPE(FileProblem)
 namespace {
 
 const QString Fixture = QStringLiteral(STORAGE_FIXTURES "/records.dat");
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A table that differs from every fixture, to see what a read overwrites.
 RecordsTable filledTable()

@@ -1,5 +1,6 @@
 #include "fixedwidth.h"
 #include "savegame.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,19 +66,6 @@ QByteArray patched(QByteArray row, int offset, const QByteArray &field)
 {
     row.replace(offset, field.size(), field);
     return row;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "soundsystem.h"
 #include "stackedrandom.h"
 #include "tablewindow.h"
+#include "recordingsounds.h"
 
 #include <QQueue>
 #include <QStringList>
@@ -15,19 +16,6 @@
 #include <QTimer>
 
 #include <initializer_list>
-
-// Remembers what the table asked of sound and music.
-class RecordingSounds final : public SoundSystem
-{
-public:
-    QStringList calls;
-    void playSound(const QString &path) override { calls << QStringLiteral("sound ") + path; }
-    void startMusic() override { calls << QStringLiteral("startMusic"); }
-    void playTrack(int track) override { calls << QStringLiteral("playTrack %1").arg(track); }
-    void resumeMusic() override { calls << QStringLiteral("resumeMusic"); }
-    void stopMusic() override { calls << QStringLiteral("stopMusic"); }
-    void shutdown() override { calls << QStringLiteral("shutdown"); }
-};
 
 // The real window with its boxes answered from a script, so nothing blocks.
 class ScriptedWindow final : public TableWindow

@@ -1,7 +1,11 @@
 #include "tablefixture.h"
+#include "hintpanel.h"
 #include "updown.h"
 
 #include <QAction>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -225,8 +229,6 @@ private slots:
 
         click(f, Button::Stop);
         checkButtons(f, false, false, false, true, false);
-        // Next while the banker's card flies changes nothing.
-        click(f, Button::Next);
         QCOMPARE(f.model().phase(), GameModel::Phase::BankerTurn);
         // The result lines wait for the settlement, landing after landing.
         while (f.flying()) {
@@ -250,6 +252,139 @@ private slots:
         checkButtons(f, true, false, false, false, true);
         QCOMPARE(f.model().phase(), GameModel::Phase::Dealing); // the next deal is under way
         QVERIFY(label(f.window, "Label6")->isHidden());
+    }
+
+    // A whole round without the mouse: keys on the table, as a player presses them.
+    void roundByKeys()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        QApplication::setActiveWindow(&f.window);
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.dealRound(FullRound);
+        auto press = [&f](int key) {
+            // The text of a Cyrillic letter key is the letter itself.
+            const bool cyrillic = key >= 0x400 && key <= 0x4ff;
+            const QString text = cyrillic ? QString(QChar(key)).toLower() : QString();
+            QTest::sendKeyEvent(QTest::Click, &f.window, static_cast<Qt::Key>(key), text, Qt::NoModifier);
+        };
+
+        press(Qt::Key_Up);
+        press(Qt::Key_Plus);
+        press(Qt::Key_Up);
+        press(Qt::Key_Minus);
+        QCOMPARE(f.window.spinner()->value(), 2);
+        press(Qt::Key_Return); // the bet
+        QCOMPARE(f.model().phase(), GameModel::Phase::PlayerTurn);
+        QCOMPARE(f.model().stake(), 2);
+        press(Qt::Key_Up); // the spinner is off now
+        QCOMPARE(f.window.spinner()->value(), 2);
+
+        press(Qt::Key_D);
+        QVERIFY(f.flying());
+        press(0x0412); // "в", where D lies in the Ukrainian layout: waits for the flight
+        f.fly();
+        QCOMPARE(f.model().playerHand().count, std::int16_t{4});
+        // A click on the deck takes a card too.
+        QTest::mouseClick(f.window.findChild<QLabel *>(QStringLiteral("Picture1")), Qt::LeftButton);
+        f.fly();
+        QCOMPARE(f.model().playerHand().count, std::int16_t{5});
+
+        press(0x0406); // "і", where S lies: the stand
+        QCOMPARE(f.model().phase(), GameModel::Phase::BankerTurn);
+        f.fly();
+        QCOMPARE(f.model().phase(), GameModel::Phase::RoundOver);
+        press(Qt::Key_Enter); // the next round
+        QCOMPARE(f.model().phase(), GameModel::Phase::Dealing);
+    }
+
+    // What a screen reader hears: each slot names its card, or that it lies
+    // face down; a landing and the round's result are announced.
+    void accessibleHand()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        // Each announcement raises Qt's accessibility event; without a
+        // screen reader the window's signal says what it was about.
+        QList<QWidget *> heard;
+        connect(&f.window, &TableWindow::announced, &f.window, [&heard](QWidget *about) { heard << about; });
+        auto announced = [&heard](QWidget *about) { return heard.contains(about); };
+
+        f.dealRound({107, 412, 201, 310, 105, 113});
+        QCOMPARE(f.window.slot(Side::Player, 1)->accessibleName(), QStringLiteral("Ваша карта 2: лежить сорочкою догори"));
+        QVERIFY(announced(f.window.slot(Side::Banker, 1)));
+        QCOMPARE(f.window.slot(Side::Player, 2)->accessibleName(), QStringLiteral("Ваша карта 3: немає"));
+
+        placeBet(f, 4);
+        QCOMPARE(f.window.slot(Side::Player, 0)->accessibleName(), QStringLiteral("Ваша карта 1: сімка бубнова"));
+        QCOMPARE(f.window.slot(Side::Player, 1)->accessibleName(), QStringLiteral("Ваша карта 2: туз червовий"));
+        QCOMPARE(f.window.slot(Side::Banker, 0)->accessibleName(), QStringLiteral("Карта Банківника 1: лежить сорочкою догори"));
+        QCOMPARE(f.window.slot(Side::Banker, 1)->accessibleName(), QStringLiteral("Карта Банківника 2: десятка трефова"));
+        QCOMPARE(label(f.window, "Label12")->accessibleName(), QStringLiteral("Гроші Гравця: 96"));
+        QCOMPARE(label(f.window, "Label8")->accessibleName(), QStringLiteral("На кону: 8"));
+
+        heard.clear();
+        click(f, Button::Draw);
+        f.fly();
+        QCOMPARE(f.window.slot(Side::Player, 2)->accessibleName(), QStringLiteral("Ваша карта 3: п'ятірка бубнова"));
+        QVERIFY(announced(f.window.slot(Side::Player, 2)));
+
+        // 7 + A + 5 = 13 against Q + 10 = 20: the banker stands and wins.
+        click(f, Button::Stop);
+        f.fly();
+        QCOMPARE(f.window.slot(Side::Banker, 0)->accessibleName(), QStringLiteral("Карта Банківника 1: дама пікова"));
+        QVERIFY(announced(label(f.window, "Label6")));
+        QCOMPARE(f.window.button(Button::Next)->accessibleName(), QStringLiteral("Далі"));
+    }
+
+    // With hints on, the panel shows what twentyone-sim odds says of the
+    // same position: the earlier round's cards, the player's and the banker's second.
+    void hintsMatchTheSimulator()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        f.window.menuAction(QStringLiteral("hints"))->trigger();
+        QVERIFY(f.settings.hints);
+        // Round one: 19 against 19, a draw. Round two: 2 + 6 against a hidden card and the 8 of spades.
+        f.dealRound({110, 210, 109, 209, 102, 305, 106, 408});
+        QVERIFY(f.window.hintPanel()->lines().isEmpty()); // not the player's turn yet
+        placeBet(f, 1);
+        click(f, Button::Stop);
+        f.fly();
+        QCOMPARE(f.model().lastOutcome(), Outcome::Draw);
+        click(f, Button::Next);
+        f.fly();
+        placeBet(f, 1);
+
+        QProcess sim;
+        sim.start(QStringLiteral(TWENTYONE_SIM), {QStringLiteral("odds"), QStringLiteral("--player"), QStringLiteral("102,106"),
+                                                   QStringLiteral("--banker-up"), QStringLiteral("408"), QStringLiteral("--seen"),
+                                                   QStringLiteral("110,210,109,209"), QStringLiteral("--json")});
+        QVERIFY(sim.waitForFinished(30000));
+        QCOMPARE(sim.exitCode(), 0);
+        const QJsonObject json = QJsonDocument::fromJson(sim.readAllStandardOutput()).object();
+        auto chances = [](const QJsonObject &o) {
+            return odds::Chances{o[QLatin1String("win")].toDouble(), o[QLatin1String("draw")].toDouble(),
+                                 o[QLatin1String("lose")].toDouble(), o[QLatin1String("ev")].toDouble()};
+        };
+        odds::Figures figures;
+        figures.bustNext = json[QLatin1String("bust_next")].toDouble();
+        figures.stand = chances(json[QLatin1String("stand")].toObject());
+        figures.draw = chances(json[QLatin1String("draw")].toObject());
+        figures.best = json[QLatin1String("best")].toString() == QLatin1String("draw") ? odds::Move::Draw : odds::Move::Stand;
+        figures.evOptimal = json[QLatin1String("ev_optimal")].toDouble();
+        HintPanel expected;
+        expected.showHint(8, figures);
+        QCOMPARE(f.window.hintPanel()->lines(), expected.lines());
+        // The better move (to draw on 8) lights up its button only.
+        QCOMPARE(figures.best, odds::Move::Draw);
+        QVERIFY(f.button(Button::Draw)->isHighlighted());
+        QVERIFY(!f.button(Button::Stop)->isHighlighted());
+
+        // Hints off: the panel empties and the highlight goes.
+        f.window.menuAction(QStringLiteral("hints"))->trigger();
+        QVERIFY(f.window.hintPanel()->lines().isEmpty());
+        QVERIFY(!f.button(Button::Draw)->isHighlighted());
     }
 
     void flightTicks_data()

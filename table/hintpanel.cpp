@@ -1,0 +1,186 @@
+#include "hintpanel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int PaddingX = 8;
+constexpr int PaddingY = 4;
+constexpr qreal CornerRadius = 8;
+constexpr int LargestPixels = 14;
+constexpr int SmallestPixels = 11;
+
+// The widest lines the panel can ever hold: the font is chosen for them, so
+// it does not change size from one hint to the next.
+const QStringList &widestLines()
+{
+    static const QStringList lines{
+        QStringLiteral("Очки: 30 — Перебір!"),
+        QStringLiteral("Перебір наступною картою: 100 %"),
+        QStringLiteral("Досить: виграш 100 % · нічия 100 % · програш 100 %"),
+        QStringLiteral("Тягнути: виграш 100 % · нічия 100 % · програш 100 %"),
+        QStringLiteral("Краще: тягнути"),
+    };
+    return lines;
+}
+
+QFont panelFont(int pixels, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// Bold throughout, so that any line may be an accented one.
+QSize plateSize(const QStringList &lines, const QFont &font)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return {width + 2 * PaddingX, int(lines.size()) * metrics.lineSpacing() + 2 * PaddingY};
+}
+
+QString chancesLine(const QString &move, const odds::Chances &chances)
+{
+    const std::array<int, 3> perCent = HintPanel::wholePerCents(chances);
+    return QStringLiteral("%1: виграш %2 % · нічия %3 % · програш %4 %")
+        .arg(move, QString::number(perCent[0]), QString::number(perCent[1]), QString::number(perCent[2]));
+}
+
+} // namespace
+
+HintPanel::HintPanel(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("hintPanel"));
+    // A picture on the table, not a control.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+std::array<int, 3> HintPanel::wholePerCents(const odds::Chances &chances)
+{
+    const std::array<double, 3> shares{std::max(chances.win, 0.0), std::max(chances.draw, 0.0),
+                                       std::max(chances.lose, 0.0)};
+    const double total = shares[0] + shares[1] + shares[2];
+    std::array<int, 3> perCent{};
+    if (!(total > 0))
+        return perCent;
+
+    std::array<double, 3> remainder{};
+    int left = 100;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        const double exact = shares[i] * 100.0 / total;
+        perCent[i] = static_cast<int>(std::floor(exact));
+        remainder[i] = exact - perCent[i];
+        left -= perCent[i];
+    }
+    for (; left > 0; --left) {
+        const auto largest = static_cast<std::size_t>(
+            std::max_element(remainder.begin(), remainder.end()) - remainder.begin());
+        ++perCent[largest];
+        remainder[largest] = -1;
+    }
+    return perCent;
+}
+
+void HintPanel::showHint(int playerPoints, const std::optional<odds::Figures> &figures)
+{
+    QStringList lines;
+    QList<int> accented;
+    if (playerPoints > 21) {
+        accented << int(lines.size());
+        lines << QStringLiteral("Очки: %1 — Перебір!").arg(playerPoints);
+    } else {
+        lines << QStringLiteral("Очки: %1").arg(playerPoints);
+    }
+
+    if (!figures) {
+        lines << QStringLiteral("Підказки недоступні для цієї колоди");
+        setLines(lines, accented);
+        return;
+    }
+
+    const long bust = std::lround(std::clamp(figures->bustNext, 0.0, 1.0) * 100.0);
+    lines << QStringLiteral("Перебір наступною картою: %1 %").arg(bust);
+    lines << chancesLine(QStringLiteral("Досить"), figures->stand);
+    if (figures->draw)
+        lines << chancesLine(QStringLiteral("Тягнути"), *figures->draw);
+    accented << int(lines.size());
+    lines << (figures->draw && figures->best == odds::Move::Draw ? QStringLiteral("Краще: тягнути")
+                                                                  : QStringLiteral("Краще: досить"));
+    setLines(lines, accented);
+}
+
+void HintPanel::clear() { setLines({}, {}); }
+
+void HintPanel::setLines(QStringList lines, QList<int> accentLines)
+{
+    if (lines == m_lines && accentLines == m_accentLines)
+        return;
+    m_lines = std::move(lines);
+    m_accentLines = std::move(accentLines);
+    update();
+}
+
+void HintPanel::setColours(const QColor &background, const QColor &text, const QColor &accent)
+{
+    m_background = background;
+    m_text = text;
+    m_accent = accent;
+    update();
+}
+
+QRect HintPanel::plateRect() const
+{
+    if (m_lines.isEmpty())
+        return {};
+    return QRect(QPoint(0, 0), plateSize(m_lines, textFont()));
+}
+
+QFont HintPanel::textFont() const
+{
+    int pixels = LargestPixels;
+    for (; pixels > SmallestPixels; --pixels) {
+        const QSize needed = plateSize(widestLines(), panelFont(pixels, false));
+        if (needed.width() <= width() && needed.height() <= height())
+            break;
+    }
+    return panelFont(pixels, false);
+}
+
+QSize HintPanel::sizeHint() const { return plateSize(widestLines(), panelFont(LargestPixels, false)); }
+
+void HintPanel::paintEvent(QPaintEvent *)
+{
+    if (m_lines.isEmpty())
+        return;
+
+    const QFont font = textFont();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_background);
+    painter.drawRoundedRect(QRectF(QPoint(0, 0), plateSize(m_lines, font)), CornerRadius, CornerRadius);
+
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int baseline = PaddingY + metrics.ascent();
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const bool accent = m_accentLines.contains(i);
+        painter.setFont(accent ? bold : font);
+        painter.setPen(accent ? m_accent : m_text);
+        painter.drawText(QPoint(PaddingX, baseline), m_lines[i]);
+        baseline += metrics.lineSpacing();
+    }
+}
