@@ -3,12 +3,19 @@
 #include "auxwindows.h"
 #include "gamecontroller.h"
 #include "gamepaths.h"
+#include "odds.h"
 #include "settingswindow.h"
 #include "soundsystem.h"
+#include "messagetext.h"
+#include "statisticsdatabase.h"
+#include "statisticswindow.h"
+#include "statisticswriter.h"
 #include "tablewindow.h"
 
 #include <QCoreApplication>
 #include <QTimer>
+
+#include <future>
 
 #include <utility>
 
@@ -33,17 +40,22 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, const 
     m_sounds->setMusicVolume(m_settings.musicVolume);
     m_sounds->setEffectsVolume(m_settings.effectsVolume);
     m_window = makeWindow(m_settings, *m_sounds);
-    m_game = std::make_unique<GameController>(*m_window, m_files, m_random, m_settings);
+    m_game = std::make_unique<GameController>(*m_window, m_files, m_deals, m_numbers, m_settings);
     m_window->attachGame(m_game.get());
     connect(m_window.get(), &TableWindow::exitRequested, this, &Application::Exit_Game);
     connect(m_window.get(), &TableWindow::settingsRequested, this, &Application::showSettings);
     connect(m_window.get(), &TableWindow::settingsChanged, this, &Application::saveSettings);
+    connect(m_window.get(), &TableWindow::statisticsRequested, this, &Application::showStatistics);
 }
 
 Application::~Application()
 {
     // The window outlives no engine call: detach before either goes.
     m_window->attachGame(nullptr);
+    m_game->setLog(nullptr);
+    delete m_statisticsWindow;
+    m_statisticsReader.reset();
+    m_statistics.reset();
     m_aux.reset();
 }
 
@@ -56,7 +68,7 @@ void Application::start(std::uint64_t seed)
 {
     m_window->resetButtonPictures();
     m_sounds->startMusic();
-    m_random = SeededRandom(seed);
+    m_numbers.reseed(seed);
     m_window->setSavingEnabled(false);
     m_settings.MusicTrack = 1;
     m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);
@@ -71,6 +83,22 @@ void Application::start(std::uint64_t seed)
     m_window->setToggleChecked(TableView::Toggle::Music, true);
     m_window->setToggleChecked(TableView::Toggle::Sounds, true);
     m_window->setToggleChecked(TableView::Toggle::Animation, true);
+
+    // The history goes to the statistics on a thread of its own; how the
+    // player's moves compare with the odds needs the odds tables, built off
+    // this thread too.
+    m_statistics = std::make_unique<StatisticsWriter>(gamePath(m_baseDir, gamefiles::Statistics));
+    connect(m_statistics.get(), &StatisticsWriter::unavailable, this, [this](const FileStatus &status) {
+        m_statisticsFailure = status;
+        if (m_statisticsWarned || m_exiting)
+            return;
+        m_statisticsWarned = true;
+        m_window->ask(Message(Message::Id::StatisticsUnavailable, status));
+    });
+    m_statistics->start();
+    m_oddsPrepared = std::async(std::launch::async, odds::prepare);
+    m_game->setLog(m_statistics.get());
+
     m_game->newGame();
 }
 
@@ -93,10 +121,41 @@ void Application::showSettings()
         m_window->applySettings(dialog.settings());
 }
 
+void Application::showStatistics()
+{
+    if (m_exiting)
+        return;
+    // The rounds played so far are in before the window reads them.
+    if (m_statistics)
+        m_statistics->flush();
+    delete m_statisticsWindow; // it reads through the connection made afresh below
+    m_statisticsReader = std::make_unique<StatisticsDatabase>(gamePath(m_baseDir, gamefiles::Statistics),
+                                                              QStringLiteral("statisticsWindow"));
+    FileStatus opened = m_statisticsFailure.value_or(FileStatus{});
+    if (opened.ok())
+        opened = m_statisticsReader->open(StatisticsDatabase::Access::Read);
+    if (opened.ok()) {
+        m_statisticsWindow = new StatisticsWindow(*m_statisticsReader, *m_sounds, m_window.get());
+        m_statisticsWindow->setClearer([this] { return m_statistics ? m_statistics->clear() : FileStatus{}; });
+    } else {
+        const QString reason = opened.problem == FileProblem::Missing
+            ? QStringLiteral("Ще не зіграно жодного раунду.")
+            : fileProblemText(opened);
+        m_statisticsWindow = new StatisticsWindow(reason, *m_sounds, m_window.get());
+    }
+    m_statisticsWindow->setHighContrast(m_settings.highContrast);
+    QRect frame = m_statisticsWindow->frameGeometry();
+    frame.moveCenter(m_window->frameGeometry().center());
+    m_statisticsWindow->move(frame.topLeft());
+    m_statisticsWindow->show();
+}
+
 void Application::saveSettings()
 {
     if (m_aux)
         m_aux->setHighContrast(m_settings.highContrast);
+    if (m_statisticsWindow)
+        m_statisticsWindow->setHighContrast(m_settings.highContrast);
     if (const FileStatus saved = m_settingsStore.save(m_settings); !saved.ok())
         warnAboutSettings(saved, Message::Id::SettingsUnsaved);
 }
@@ -116,6 +175,12 @@ void Application::Exit_Game()
     if (m_exiting)
         return;
     m_exiting = true;
+    // The game on the table is left, and the history written before the end.
+    m_game->leaveGame();
+    m_game->setLog(nullptr);
+    delete m_statisticsWindow;
+    m_statisticsReader.reset();
+    m_statistics.reset();
     m_sounds->shutdown();
     m_window->closeForExit();
     if (m_aux)

@@ -7,13 +7,19 @@
 #include "message.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <future>
+#include <optional>
 #include <memory>
 
 class AuxWindows;
 class GameController;
+class StatisticsDatabase;
+class StatisticsWindow;
+class StatisticsWriter;
 class SoundSystem;
 class TableWindow;
 
@@ -38,7 +44,7 @@ public:
     ~Application() override;
 
     // Prepares everything and deals the first round; the table is not yet shown.
-    // The shuffles follow the time of day, or a given seed to replay a run.
+    // Game numbers follow the time of day, or a given seed to replay a run.
     void start();
     void start(std::uint64_t seed);
     // Shows the table window, centred on the screen.
@@ -58,6 +64,8 @@ public slots:
     void Exit_Game();
     // The settings window, modal over the table.
     void showSettings();
+    // The statistics window, modal over the table.
+    void showStatistics();
 
 signals:
     void exited();
@@ -72,10 +80,18 @@ private:
     SettingsStore m_settingsStore;
     FileStatus m_settingsLoaded; // read before anything is made from the settings
     bool m_settingsWarned = false; // a settings file problem is told once a run
-    SeededRandom m_random{0};
+    SeededRandom m_deals{0};
+    SeededRandom m_numbers{0}; // seeded once from the clock: picks each new game's number
     std::unique_ptr<SoundSystem> m_sounds;
     std::unique_ptr<TableWindow> m_window;
     std::unique_ptr<GameController> m_game;
     std::unique_ptr<AuxWindows> m_aux; // made at start-up, gone before the table
+    std::unique_ptr<StatisticsWriter> m_statistics;
+    std::optional<FileStatus> m_statisticsFailure; // why there are none this run
+    std::future<void> m_oddsPrepared;
+    // The statistics window reads through its own connection, opened afresh at each showing.
+    std::unique_ptr<StatisticsDatabase> m_statisticsReader;
+    QPointer<StatisticsWindow> m_statisticsWindow; // its close box deletes it
+    bool m_statisticsWarned = false;
     bool m_exiting = false;
 };

@@ -1,8 +1,13 @@
 #include "gamecontroller.h"
 
 #include "datafolder.h"
+#include "gamelog.h"
 #include "gamepaths.h"
+#include "random.h"
 #include "settings.h"
+
+#include <QDateTime>
+#include <QUuid>
 
 using Phase = GameModel::Phase;
 using Button = TableView::Button;
@@ -12,24 +17,52 @@ using Id = Message::Id;
 
 const QString GameController::AnonymousName = QStringLiteral("Анонім");
 
-GameController::GameController(TableView &table, const DataFolder &files, RandomSource &random, Settings &settings)
-    : m_table(table), m_files(files), m_random(random), m_settings(settings)
+GameController::GameController(TableView &table, const DataFolder &files, RandomSource &deals, RandomSource &numbers,
+                               Settings &settings)
+    : m_table(table), m_files(files), m_deals(deals), m_numbers(numbers), m_settings(settings)
 {
 }
 
 void GameController::newGame()
 {
+    newGame(1 + static_cast<qint64>(m_numbers.next() * static_cast<double>(GameModel::LargestGameNumber)));
+}
+
+void GameController::newGame(qint64 number)
+{
+    leaveGame();
     stopFlights();
     m_pending.clear();
     m_saveHeld = false;
+    m_gameNumber = number;
+    beginLog();
+    m_table.showGameNumber(m_gameNumber);
     m_table.playSound(gamefiles::Dist);
-    m_model.newGame(m_random);
+    m_model.newGame(m_deals, static_cast<std::uint64_t>(number));
     m_table.showButtons();
     beginRound();
 }
 
+void GameController::chooseGameNumber()
+{
+    const QString typed = m_table.askText({Id::GameNumberPrompt}).trimmed();
+    if (typed.isEmpty())
+        return; // cancelled
+    bool whole = false;
+    const qint64 number = typed.toLongLong(&whole);
+    if (!whole || number < 1 || number > GameModel::LargestGameNumber) {
+        Message refusal(Id::GameNumberRefused);
+        refusal.text = typed;
+        m_table.ask(refusal);
+        return;
+    }
+    newGame(number);
+}
+
 void GameController::beginRound()
 {
+    m_decisions = 0;
+    m_matchedDecisions = 0;
     updateControls();
     hideAllSlots();
     m_table.redraw(scene());
@@ -88,6 +121,7 @@ void GameController::followBanker(const GameModel::Report &report)
     }
     if (!report.settlement)
         return;
+    logRound(*report.settlement);
     m_table.redraw(scene());
     if (m_saveHeld) {
         m_saveHeld = false;
@@ -180,6 +214,8 @@ void GameController::placeBet()
 
 void GameController::takeCard()
 {
+    if (m_model.canDraw())
+        weighMove(odds::Move::Draw);
     const GameModel::Report report = m_model.draw();
     if (!report.dealt)
         return;
@@ -192,6 +228,7 @@ void GameController::handOver()
 {
     if (!m_model.canStand())
         return;
+    weighMove(odds::Move::Stand);
     const GameModel::Report report = m_model.stand();
     updateControls();
     m_table.setSavingEnabled(true);
@@ -204,12 +241,14 @@ void GameController::goOn()
         return;
     m_table.setSavingEnabled(false);
 
-    const GameModel::Report report = m_model.next(m_random);
+    const GameModel::Report report = m_model.next(m_deals);
     switch (report.gameEnd) {
     case GameModel::GameEnd::Won:
+        logGameEnd(statistics::GameResult::Won, report.recordScore);
         endGame(enterRecord(report.recordScore));
         return;
     case GameModel::GameEnd::Lost:
+        logGameEnd(statistics::GameResult::Lost);
         endGame(m_table.ask({Id::GameLost}));
         return;
     case GameModel::GameEnd::None:
@@ -249,7 +288,7 @@ TableView::Answer GameController::enterRecord(std::int32_t score)
     if (place == 0)
         return m_table.ask({Id::GameWon});
 
-    const QString name = m_table.askName({Id::RecordName, score});
+    const QString name = m_table.askText({Id::RecordName, score});
     table.enter(place, name.isEmpty() ? AnonymousName : name, score);
     if (const FileStatus written = m_files.writeRecords(table); !written.ok())
         m_table.ask({Id::RecordsUnwritable, written});
@@ -284,12 +323,16 @@ void GameController::loadGame()
         return;
     }
 
+    leaveGame();
     stopFlights();
     m_pending.clear();
     m_saveHeld = false;
     m_model = model;
     m_settings = settings;
     m_extras = extras;
+    m_gameNumber.reset();
+    m_table.showGameNumber(m_gameNumber);
+    beginLog();
     if (record.musicOn)
         m_table.setToggleChecked(Toggle::Music, m_settings.MusicOn);
     if (record.soundsOn)
@@ -310,6 +353,80 @@ void GameController::loadGame()
     m_table.setLabel(Label::Stake, 0);
     m_table.setLabel(Label::Pot, 0);
     m_table.ask({Id::GameLoaded});
+}
+
+void GameController::beginLog()
+{
+    m_gameKey = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    m_roundsLogged = 0;
+    m_decisions = 0;
+    m_matchedDecisions = 0;
+}
+
+void GameController::weighMove(odds::Move move)
+{
+    if (!m_log)
+        return;
+    // Only what the player could see counts; a deck from a file may make it unknowable.
+    const std::optional<odds::Position> seen = odds::visiblePosition(m_model);
+    const std::optional<odds::Figures> figures = seen ? odds::compute(*seen) : std::nullopt;
+    if (!figures)
+        return;
+    ++m_decisions;
+    if (figures->best == move)
+        ++m_matchedDecisions;
+}
+
+void GameController::logRound(const GameModel::Settlement &settlement)
+{
+    ++m_roundsLogged;
+    if (!m_log)
+        return;
+    statistics::RoundRow row;
+    row.playedAt = QDateTime::currentDateTime();
+    row.gameKey = m_gameKey;
+    row.gameNumber = m_gameNumber;
+    row.stake = m_model.stake();
+    for (const Hand *hand : {&m_model.playerHand(), &m_model.bankerHand()}) {
+        QList<int> &cards = hand == &m_model.playerHand() ? row.playerCards : row.bankerCards;
+        for (int k = 1; k <= hand->count && k <= Hand::MaxCards; ++k)
+            cards << (*hand)[k];
+    }
+    row.playerPoints = settlement.playerPoints;
+    row.bankerPoints = settlement.bankerPoints;
+    switch (settlement.outcome) {
+    case Outcome::PlayerWins: row.outcome = statistics::RoundOutcome::PlayerWins; break;
+    case Outcome::BankerWins: row.outcome = statistics::RoundOutcome::BankerWins; break;
+    case Outcome::Draw: row.outcome = statistics::RoundOutcome::Draw; break;
+    }
+    row.playerMoney = m_model.playerMoney();
+    row.bankerMoney = m_model.bankerMoney();
+    row.decisions = m_decisions;
+    row.matchedDecisions = m_matchedDecisions;
+    m_log->roundSettled(row);
+}
+
+void GameController::logGameEnd(statistics::GameResult result, std::int32_t recordScore)
+{
+    if (m_log && !m_gameKey.isEmpty()) {
+        statistics::GameRow row;
+        row.endedAt = QDateTime::currentDateTime();
+        row.gameKey = m_gameKey;
+        row.gameNumber = m_gameNumber;
+        row.result = result;
+        row.rounds = m_roundsLogged;
+        if (result == statistics::GameResult::Won)
+            row.recordScore = recordScore;
+        m_log->gameEnded(row);
+    }
+    m_gameKey.clear(); // written once
+}
+
+void GameController::leaveGame()
+{
+    // A game left before any round was settled is no game played.
+    if (!m_gameKey.isEmpty() && m_roundsLogged > 0)
+        logGameEnd(statistics::GameResult::Abandoned);
 }
 
 void GameController::updateControls()

@@ -2,6 +2,7 @@
 
 #include "gamemodel.h"
 #include "savedgamemapping.h"
+#include "statistics.h"
 #include "tableview.h"
 
 #include <QList>
@@ -10,6 +11,7 @@
 #include <optional>
 
 class DataFolder;
+class GameLog;
 class RandomSource;
 struct Settings;
 
@@ -23,12 +25,26 @@ public:
     using Side = TableView::Side;
     using Answer = TableView::Answer;
 
-    GameController(TableView &table, const DataFolder &files, RandomSource &random, Settings &settings);
+    // Every game has a number: its shuffles follow from that number alone.
+    // `numbers` picks the numbers of new games, `deals` shuffles the cards.
+    GameController(TableView &table, const DataFolder &files, RandomSource &deals, RandomSource &numbers,
+                   Settings &settings);
+
+    // Settled rounds and ended games go here; none by default.
+    void setLog(GameLog *log) { m_log = log; }
 
     const GameModel &model() const { return m_model; }
+    // Empty for a game loaded from a file.
+    std::optional<qint64> gameNumber() const { return m_gameNumber; }
 
-    // Menu "Нова гра", start-up and another game after one is over.
+    // Menu "Нова гра", start-up and another game after one is over: a game
+    // with a number picked at random.
     void newGame();
+    // The game with this number (1..GameModel::LargestGameNumber).
+    void newGame(qint64 number);
+    // Menu "Гра за номером…": asks for the number; anything but a whole
+    // number in range is refused and the game goes on.
+    void chooseGameNumber();
     // The spinner: the stake the player has in mind, previewed on the purses.
     void chooseStake(int stake);
     // The four buttons. A press made while a card flies, the opening deal
@@ -54,6 +70,9 @@ public:
     // Offers a won game's score to the records table; returns the answer
     // to "another game?".
     Answer enterRecord(std::int32_t score);
+
+    // The program is closing: a game on the table is left.
+    void leaveGame();
 
     bool isCardFlying() const { return m_flight.has_value(); }
     bool isBankerPlaying() const { return m_model.phase() == GameModel::Phase::BankerTurn; }
@@ -88,15 +107,28 @@ private:
     void updateControls();
     void hideAllSlots();
     TableScene scene() const;
+    // The history: a game begins, a move is weighed against the odds, a
+    // round is settled, a game ends.
+    void beginLog();
+    void weighMove(odds::Move move);
+    void logRound(const GameModel::Settlement &settlement);
+    void logGameEnd(statistics::GameResult result, std::int32_t recordScore = 0);
 
     TableView &m_table;
     const DataFolder &m_files;
-    RandomSource &m_random;
+    RandomSource &m_deals;
+    RandomSource &m_numbers;
     Settings &m_settings;
     GameModel m_model;
+    std::optional<qint64> m_gameNumber;
     SaveExtras m_extras;
     int m_stakeChoice = 0; // the spinner's value: it outlives a new game, the model's stake does not
     std::optional<Flight> m_flight;
     QList<Press> m_pending;  // pressed while the game was busy
     bool m_saveHeld = false; // save asked for during the banker's turn
+    GameLog *m_log = nullptr;
+    QString m_gameKey;       // names this game's rounds in the history
+    int m_roundsLogged = 0;  // settled rounds of this game
+    int m_decisions = 0;     // this round's draws and stand
+    int m_matchedDecisions = 0;
 };

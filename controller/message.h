@@ -2,6 +2,8 @@
 
 #include "filestatus.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <utility>
 
@@ -26,6 +28,9 @@ struct Message
         RecordsUnwritable,
         SettingsUnreadable, // the usual settings apply; `file` says why
         SettingsUnsaved,
+        StatisticsUnavailable, // the game plays on without; `file` says why
+        GameNumberPrompt,  // asks for a game's number
+        GameNumberRefused, // `text` is what was typed
         Pause,
     };
 
@@ -35,6 +40,7 @@ struct Message
     Id id;
     std::int32_t number = 0;
     FileStatus file;
+    QString text;
 
     bool isQuestion() const { return id == Id::GameLost || id == Id::GameWon || id == Id::GameWonWithRecord; }
 };

@@ -78,8 +78,11 @@ public:
 
     // Shows a message and returns the answer: Ok, or Yes or No for a question.
     virtual Answer ask(const Message &message) = 0;
-    // Asks for the player's name; an empty string on cancel.
-    virtual QString askName(const Message &message) = 0;
+    // Asks for a line of text (a name, a game's number); empty on cancel.
+    virtual QString askText(const Message &message) = 0;
+
+    // The number of the game on the table; empty when it is not known.
+    virtual void showGameNumber(std::optional<qint64> number) = 0;
 
     // Background music: switch to track n (1..8; other numbers reopen the file named before).
     virtual void playTrack(int track) = 0;

@@ -89,7 +89,7 @@ void decodeRules(QByteArrayView bytes)
 
 struct Table
 {
-    explicit Table(const QString &dir) : files(dir), game(table, files, random, settings)
+    explicit Table(const QString &dir) : files(dir), game(table, files, random, numbers, settings)
     {
         table.game = &game;
         settings.MusicOn = settings.SoundsOn = settings.AnimationOn = true;
@@ -98,6 +98,7 @@ struct Table
     Settings settings;
     FakeTable table;
     StackedRandom random{21};
+    SeededRandom numbers{22};
     DataFolder files;
     GameController game;
 };

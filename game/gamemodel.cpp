@@ -23,6 +23,12 @@ GameModel::Report GameModel::newGame(RandomSource &random)
     return report;
 }
 
+GameModel::Report GameModel::newGame(RandomSource &random, std::uint64_t number)
+{
+    random.reseed(number);
+    return newGame(random);
+}
+
 void GameModel::startRound()
 {
     m_player = Hand();

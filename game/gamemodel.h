@@ -87,6 +87,8 @@ public:
     };
 
     static constexpr std::int16_t StartingMoney = 100;
+    // Numbered games run from 1 to this.
+    static constexpr std::int64_t LargestGameNumber = 2'000'000'000;
 
     // No game yet: newGame() starts one.
     GameModel() = default;
@@ -94,6 +96,9 @@ public:
     // Both purses back to 100, the counters to 0, a fresh deck, and the
     // opening deal of the first round. The pot stays as it was.
     Report newGame(RandomSource &random);
+    // A numbered game: the random source starts afresh from the number, so
+    // one number and the same moves always deal the same cards.
+    Report newGame(RandomSource &random, std::uint64_t number);
 
     // The automatic play: one card of the opening deal, or one evaluation of
     // the banker's turn (which either deals the banker a card or settles).

@@ -11,6 +11,9 @@ class RandomSource
 public:
     virtual ~RandomSource() = default;
     virtual double next() = 0;
+    // Starts the sequence afresh from this seed: a numbered game deals from
+    // its number alone.
+    virtual void reseed(std::uint64_t seed) = 0;
 };
 
 // PCG: fast where the shuffle's retries and the simulator draw millions.
@@ -22,6 +25,7 @@ public:
     explicit SeededRandom(std::uint64_t seed) : m_engine(seed) {}
 
     double next() override { return unit(m_engine()); }
+    void reseed(std::uint64_t seed) override { m_engine = Engine(seed); }
 
     // 53 random bits scaled by 2^-53: never reaches 1.0, unlike some
     // uniform_real_distribution implementations.

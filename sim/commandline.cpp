@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "gamemodel.h"
 #include "odds.h"
 #include "output.h"
 #include "simulation.h"
@@ -17,7 +18,7 @@ constexpr int BadInput = 2;
 constexpr int MaxThreads = 64;
 
 const char *const Usage = R"(Usage:
-  twentyone-sim simulate --strategy S --rounds N [--stake K] [--seed X] [--threads T] [--json]
+  twentyone-sim simulate --strategy S --rounds N [--stake K] [--seed X | --game N] [--threads T] [--json]
   twentyone-sim odds --player C,C[,C...] --banker-up C [--seen C,C,...] [--json]
 
 simulate plays whole games by the rules of the game, a new game whenever a
@@ -28,8 +29,11 @@ purse is empty, and prints how the rounds and games went.
   --rounds N     rounds to play, 1 or more
   --stake K      the stake of each round, 1..10, never more than a purse holds (default 10)
   --seed X       seed of the random numbers, 0..2^64-1 (default 21)
+  --game N       play the numbered games N, N+1, ... (1..2000000000) with the
+                 cards the game window deals for them, instead of a seed
   --threads T    threads that share the rounds, 1..64 (default 1); the figures
-                 follow from the seed and the number of threads
+                 follow from the seed (or the first game) and the number of
+                 threads
   --json         print JSON instead of text
 
 odds prints the exact chances of the round for what the player sees.
@@ -99,8 +103,9 @@ int runSimulate(const QStringList &arguments, QTextStream &out, const Refusal &r
     const QCommandLineOption stakeOption(QStringLiteral("stake"), {}, QStringLiteral("K"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), {}, QStringLiteral("X"));
     const QCommandLineOption threadsOption(QStringLiteral("threads"), {}, QStringLiteral("T"));
+    const QCommandLineOption gameOption(QStringLiteral("game"), {}, QStringLiteral("N"));
     const QCommandLineOption jsonOption(QStringLiteral("json"));
-    parser.addOptions({strategyOption, roundsOption, stakeOption, seedOption, threadsOption, jsonOption});
+    parser.addOptions({strategyOption, roundsOption, stakeOption, seedOption, threadsOption, gameOption, jsonOption});
     const Parsed parsed = parse(parser, arguments);
     if (!parsed.ok)
         return refuse(parsed.error);
@@ -137,6 +142,16 @@ int runSimulate(const QStringList &arguments, QTextStream &out, const Refusal &r
         if (!ok)
             return refuse(QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615, not '%1'")
                               .arg(parser.value(seedOption)));
+    }
+    if (parser.isSet(gameOption)) {
+        if (parser.isSet(seedOption))
+            return refuse(QStringLiteral("--game and --seed exclude each other: a numbered game deals from its number"));
+        const auto game = wholeNumber(parser.value(gameOption));
+        if (!game || *game < 1 || *game > GameModel::LargestGameNumber)
+            return refuse(QStringLiteral("--game takes a whole number from 1 to %1, not '%2'")
+                              .arg(GameModel::LargestGameNumber)
+                              .arg(parser.value(gameOption)));
+        settings.firstGame = *game;
     }
     if (parser.isSet(threadsOption)) {
         const auto threads = wholeNumber(parser.value(threadsOption));

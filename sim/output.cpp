@@ -43,7 +43,11 @@ QString simulationText(const SimulationSettings &settings, const SimulationResul
     const auto score = result.meanRecordScore();
     QString text;
     text += line("strategy", QString::fromStdString(settings.strategy.name()));
-    text += line("seed", QStringLiteral("%1 (%2 thread%3)").arg(settings.seed).arg(settings.threads).arg(settings.threads == 1 ? "" : "s"));
+    const QString threads = QStringLiteral("%1 thread%2").arg(settings.threads).arg(settings.threads == 1 ? "" : "s");
+    if (settings.firstGame)
+        text += line("games", QStringLiteral("numbered from %1 (%2)").arg(*settings.firstGame).arg(threads));
+    else
+        text += line("seed", QStringLiteral("%1 (%2)").arg(settings.seed).arg(threads));
     text += line("rounds", QString::number(c.rounds));
     text += line("games completed", QString::number(c.games));
     text += line("rounds won", QStringLiteral("%1 (%2)").arg(c.playerRounds).arg(percent(c.playerRounds, c.rounds)));

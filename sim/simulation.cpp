@@ -61,9 +61,13 @@ std::uint64_t threadSeed(std::uint64_t seed, int index)
     return z ^ (z >> 31);
 }
 
-SimulationCounts playRounds(const Strategy &strategy, int stake, std::uint64_t seed, std::int64_t rounds)
+namespace {
+
+// Plays `rounds` rounds; startGame(model) begins each game, the first too.
+template <class StartGame>
+SimulationCounts play(const Strategy &strategy, int stake, SeededRandom &random, std::int64_t rounds,
+                      StartGame startGame)
 {
-    SeededRandom random(seed);
     GameModel model;
     SimulationCounts counts;
     if (rounds <= 0)
@@ -71,7 +75,7 @@ SimulationCounts playRounds(const Strategy &strategy, int stake, std::uint64_t s
     // The rules refuse a stake of 0; with 1 or more every bet is taken, as
     // both purses hold at least 1 while a game is on.
     stake = std::max(stake, 1);
-    model.newGame(random);
+    startGame(model);
     for (std::int64_t round = 0; round < rounds; ++round) {
         while (model.phase() == GameModel::Phase::Dealing)
             model.step();
@@ -93,11 +97,30 @@ SimulationCounts playRounds(const Strategy &strategy, int stake, std::uint64_t s
                 ++counts.gamesWon;
                 counts.recordScoreSum += after.recordScore;
             }
-            model.newGame(random);
+            startGame(model);
         }
     }
     counts.rounds = rounds;
     return counts;
+}
+
+} // namespace
+
+SimulationCounts playRounds(const Strategy &strategy, int stake, std::uint64_t seed, std::int64_t rounds)
+{
+    SeededRandom random(seed);
+    return play(strategy, stake, random, rounds, [&random](GameModel &model) { model.newGame(random); });
+}
+
+SimulationCounts playNumberedGames(const Strategy &strategy, int stake, std::int64_t firstGame, int step,
+                                   std::int64_t rounds)
+{
+    SeededRandom random(static_cast<std::uint64_t>(firstGame));
+    std::int64_t number = firstGame;
+    return play(strategy, stake, random, rounds, [&](GameModel &model) {
+        model.newGame(random, static_cast<std::uint64_t>(number));
+        number += step;
+    });
 }
 
 SimulationResult simulate(const SimulationSettings &settings)
@@ -109,9 +132,11 @@ SimulationResult simulate(const SimulationSettings &settings)
         std::vector<std::jthread> workers;
         for (int i = 0; i < threads; ++i) {
             const std::int64_t rounds = settings.rounds / threads + (i < settings.rounds % threads ? 1 : 0);
-            workers.emplace_back([&settings, &shares, i, rounds] {
+            workers.emplace_back([&settings, &shares, i, rounds, threads] {
                 shares[static_cast<std::size_t>(i)] =
-                    playRounds(settings.strategy, settings.stake, threadSeed(settings.seed, i), rounds);
+                    settings.firstGame
+                        ? playNumberedGames(settings.strategy, settings.stake, *settings.firstGame + i, threads, rounds)
+                        : playRounds(settings.strategy, settings.stake, threadSeed(settings.seed, i), rounds);
             });
         }
     }

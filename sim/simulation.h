@@ -17,6 +17,9 @@ struct SimulationSettings
     int stake = MaxStake; // each round bets min(stake, both purses)
     std::uint64_t seed = DefaultSeed;
     int threads = 1;
+    // Play the numbered games from this one on, with the cards the window
+    // deals for them; the seed is then not used.
+    std::optional<std::int64_t> firstGame;
 };
 
 // What a run counted. Everything here follows from the seed and the number
@@ -56,6 +59,11 @@ SimulationResult simulate(const SimulationSettings &settings);
 
 // One thread's share: `rounds` rounds from a new game on.
 SimulationCounts playRounds(const Strategy &strategy, int stake, std::uint64_t seed, std::int64_t rounds);
+
+// The numbered games firstGame, firstGame + step, firstGame + 2 * step, …
+// for `rounds` rounds.
+SimulationCounts playNumberedGames(const Strategy &strategy, int stake, std::int64_t firstGame, int step,
+                                   std::int64_t rounds);
 
 // The seed of thread `index`: the index-th output of SplitMix64 started
 // from `seed`, so neighbouring seeds and indexes give unrelated games.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 #include <cstdint>
@@ -12,7 +13,9 @@ enum class FileProblem : std::uint8_t {
     Unreadable,       // cannot be opened or read, or is no regular file
     Unwritable,
     FolderNotCreated, // `path` names the folder
-    Damaged,          // read, but the saved game in it cannot be played
+    Damaged,          // read, but what it holds cannot be used
+    Locked,           // another running copy of the game holds it
+    NewerVersion,     // written by a later version of the game
 };
 
 enum class Damage : std::uint8_t {
@@ -38,3 +41,5 @@ struct FileStatus
         return {FileProblem::Damaged, {}, damage, detail};
     }
 };
+
+Q_DECLARE_METATYPE(FileStatus)

@@ -10,6 +10,7 @@ namespace gamefiles {
 inline const QString SavedGame = QStringLiteral("\\gamedata\\saves\\table.dat");
 inline const QString Records = QStringLiteral("\\gamedata\\tables\\table.dat");
 inline const QString Settings = QStringLiteral("\\gamedata\\settings.ini");
+inline const QString Statistics = QStringLiteral("\\gamedata\\statistics.sqlite");
 inline const QString Click = QStringLiteral("\\gamedata\\sounds\\click.wav");
 inline const QString Draw = QStringLiteral("\\gamedata\\sounds\\draw.wav");
 inline const QString Dist = QStringLiteral("\\gamedata\\sounds\\dist.wav");

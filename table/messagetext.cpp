@@ -8,9 +8,10 @@ using Id = Message::Id;
 
 const QString GameGoesOn = QStringLiteral(" Поточна гра триває.");
 
-QString shown(const QString &path)
+// « and » around the path, after a space; nothing when there is no path.
+QString quoted(const QString &path)
 {
-    return QDir::toNativeSeparators(path);
+    return path.isEmpty() ? QString() : QStringLiteral(" «%1»").arg(QDir::toNativeSeparators(path));
 }
 
 QString damage(const FileStatus &status)
@@ -31,37 +32,52 @@ QString damage(const FileStatus &status)
     return QStringLiteral("він коротший, ніж має бути");
 }
 
-// What went wrong with a file, whichever file it was.
-QString reason(const FileStatus &status)
+} // namespace
+
+QString fileProblemWords(const FileStatus &status)
 {
-    const QString path = shown(status.path);
+    const QString path = quoted(status.path);
     switch (status.problem) {
     case FileProblem::Missing:
-        return QStringLiteral("файл «%1» не знайдено.").arg(path);
+        return QStringLiteral("файл%1 не знайдено.").arg(path);
     case FileProblem::IsDirectory:
-        return QStringLiteral("замість файлу «%1» знайдено папку.").arg(path);
+        return QStringLiteral("замість файлу%1 знайдено папку.").arg(path);
     case FileProblem::Unreadable:
-        return QStringLiteral("файл «%1» недоступний для читання.").arg(path);
+        return QStringLiteral("файл%1 недоступний для читання.").arg(path);
     case FileProblem::FolderNotCreated:
-        return QStringLiteral("не вдалося створити папку «%1».").arg(path);
+        return QStringLiteral("не вдалося створити папку%1.").arg(path);
+    case FileProblem::Locked:
+        return QStringLiteral("файл%1 зайнятий іншою запущеною копією гри.").arg(path);
+    case FileProblem::NewerVersion:
+        return QStringLiteral("файл%1 записано новішою версією гри.").arg(path);
     case FileProblem::Damaged:
         if (status.damage == Damage::None)
-            return QStringLiteral("файл «%1» пошкоджено.").arg(path);
+            return QStringLiteral("файл%1 пошкоджено.").arg(path);
         return damage(status) + QLatin1Char('.');
     case FileProblem::Unwritable:
     case FileProblem::None:
         break;
     }
-    return QStringLiteral("файл «%1» або його папка недоступні для запису.").arg(path);
+    return QStringLiteral("файл%1 або його папка недоступні для запису.").arg(path);
 }
+
+QString fileProblemText(const FileStatus &status)
+{
+    QString sentence = fileProblemWords(status);
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toUpper();
+    return sentence;
+}
+
+namespace {
 
 QString loadFailure(const FileStatus &status)
 {
     if (status.problem == FileProblem::Missing)
-        return QStringLiteral("Немає збереженої гри: ") + reason(status) + GameGoesOn;
+        return QStringLiteral("Немає збереженої гри: ") + fileProblemWords(status) + GameGoesOn;
     if (status.problem == FileProblem::Damaged)
-        return QStringLiteral("Файл збереженої гри пошкоджено: ") + reason(status) + GameGoesOn;
-    return QStringLiteral("Не вдалося завантажити гру: ") + reason(status) + GameGoesOn;
+        return QStringLiteral("Файл збереженої гри пошкоджено: ") + fileProblemWords(status) + GameGoesOn;
+    return QStringLiteral("Не вдалося завантажити гру: ") + fileProblemWords(status) + GameGoesOn;
 }
 
 } // namespace
@@ -95,7 +111,7 @@ MessageText messageText(const Message &message)
     case Id::GameSaved:
         return {QStringLiteral("Гру успішно збережено... Для продовження натисніть на кнопку..."), saving};
     case Id::SaveFailed:
-        return {QStringLiteral("Не вдалося зберегти гру: ") + reason(message.file)
+        return {QStringLiteral("Не вдалося зберегти гру: ") + fileProblemWords(message.file)
                     + QStringLiteral(" Поточна гра триває, попереднє збереження лишилося без змін."),
                 saving};
     case Id::GameLoaded:
@@ -103,19 +119,30 @@ MessageText messageText(const Message &message)
     case Id::LoadFailed:
         return {loadFailure(message.file), loading};
     case Id::RecordsUnreadable:
-        return {QStringLiteral("Не вдалося прочитати таблицю рекордів: ") + reason(message.file), records};
+        return {QStringLiteral("Не вдалося прочитати таблицю рекордів: ") + fileProblemWords(message.file), records};
     case Id::RecordsUnwritable:
-        return {QStringLiteral("Не вдалося записати таблицю рекордів: ") + reason(message.file)
+        return {QStringLiteral("Не вдалося записати таблицю рекордів: ") + fileProblemWords(message.file)
                     + QStringLiteral(" Попередня таблиця рекордів лишилася без змін."),
                 records};
     case Id::SettingsUnreadable:
-        return {QStringLiteral("Не вдалося прочитати налаштування: ") + reason(message.file)
+        return {QStringLiteral("Не вдалося прочитати налаштування: ") + fileProblemWords(message.file)
                     + QStringLiteral(" Діють звичайні налаштування, а файл лишився без змін."),
                 QStringLiteral("Налаштування")};
     case Id::SettingsUnsaved:
-        return {QStringLiteral("Не вдалося зберегти налаштування: ") + reason(message.file)
+        return {QStringLiteral("Не вдалося зберегти налаштування: ") + fileProblemWords(message.file)
                     + QStringLiteral(" Гра триває з вибраними налаштуваннями, але наступного разу вони не відновляться."),
                 QStringLiteral("Налаштування")};
+    case Id::StatisticsUnavailable:
+        return {QStringLiteral("Статистика цього разу не ведеться: ") + fileProblemWords(message.file)
+                    + QStringLiteral(" Файл статистики лишився без змін.") + GameGoesOn,
+                QStringLiteral("Статистика")};
+    case Id::GameNumberPrompt:
+        return {QStringLiteral("Номер гри (ціле число від 1 до 2 000 000 000):"), QStringLiteral("Гра за номером")};
+    case Id::GameNumberRefused:
+        return {QStringLiteral("«%1» — не номер гри. Номер гри — ціле число від 1 до 2 000 000 000.")
+                        .arg(message.text)
+                    + GameGoesOn,
+                QStringLiteral("Гра за номером")};
     case Id::Pause:
         break;
     }

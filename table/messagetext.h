@@ -12,3 +12,8 @@ struct MessageText
 };
 
 MessageText messageText(const Message &message);
+
+// What went wrong with a file, whichever file it was: the words to follow
+// a colon, and the same as a sentence of its own.
+QString fileProblemWords(const FileStatus &status);
+QString fileProblemText(const FileStatus &status);

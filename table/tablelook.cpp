@@ -52,6 +52,7 @@ QColor TableLook::labelText(QStringView objectName) const
         {u"Label12", &TableLook::playerText}, {u"Label13", &TableLook::playerText},
         {u"Label8", &TableLook::figureText},  {u"Label14", &TableLook::figureText},
         {u"Label6", &TableLook::resultText},  {u"Label7", &TableLook::resultText},
+        {u"gameNumber", &TableLook::resultText},
     };
     for (const Entry &entry : Labels) {
         if (entry.name == objectName)

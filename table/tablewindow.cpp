@@ -220,6 +220,14 @@ void TableWindow::buildTable()
         m_picture3[static_cast<std::size_t>(i)]->hide();
     }
 
+    // Under the player's cards, small: the number that replays this game.
+    m_gameNumber = new QLabel(t);
+    m_gameNumber->setObjectName(QStringLiteral("gameNumber"));
+    QFont small = captionFont(false);
+    small.setPixelSize(13);
+    m_gameNumber->setFont(small);
+    m_gameNumber->setGeometry(twips::rect(240, 7920, 7200, 270));
+
     // Between the banker's cards and the player's, where the result lines
     // show once the round is over.
     m_hintPanel = new HintPanel(t);
@@ -279,6 +287,11 @@ void TableWindow::buildMenus()
                 if (m_game)
                     m_game->newGame();
             });
+    connect(addMenuItem(game, QStringLiteral("numberedGame"), QStringLiteral("Гра за номером…"), {}),
+            &QAction::triggered, this, [this] {
+                if (m_game)
+                    m_game->chooseGameNumber();
+            });
     connect(addMenuItem(game, QStringLiteral("opening"), QStringLiteral("Завантажити"), Qt::Key_F3),
             &QAction::triggered, this, [this] {
                 if (m_game)
@@ -310,6 +323,8 @@ void TableWindow::buildMenus()
     connect(addMenuItem(game, QStringLiteral("settings"), QStringLiteral("Налаштування…"), {}),
             &QAction::triggered, this, &TableWindow::settingsRequested);
 
+    connect(addMenuItem(game, QStringLiteral("statistics"), QStringLiteral("Статистика"), Qt::Key_F7),
+            &QAction::triggered, this, &TableWindow::statisticsRequested);
     connect(addMenuItem(game, QStringLiteral("records"), QStringLiteral("Рекорди"), Qt::Key_F5),
             &QAction::triggered, this, &TableWindow::recordsRequested);
     connect(addMenuItem(game, QStringLiteral("pause"), QStringLiteral("Пауза"), Qt::Key_F6),
@@ -602,12 +617,18 @@ TableView::Answer TableWindow::ask(const Message &message)
     return dialogs::messageBox(this, words.text, words.title, message.isQuestion());
 }
 
-QString TableWindow::askName(const Message &message)
+QString TableWindow::askText(const Message &message)
 {
     if (m_closingForExit)
         return {};
     const MessageText words = messageText(message);
     return dialogs::inputBox(this, words.title, words.text);
+}
+
+void TableWindow::showGameNumber(std::optional<qint64> number)
+{
+    m_gameNumber->setText(number ? QStringLiteral("Гра №%1").arg(*number) : QStringLiteral("Номер гри невідомий"));
+    m_gameNumber->setAccessibleName(m_gameNumber->text());
 }
 
 void TableWindow::playTrack(int track) { m_sounds.playTrack(track); }

@@ -74,7 +74,8 @@ public:
     void stopFlights() override;
     void redraw(const TableScene &scene) override;
     Answer ask(const Message &message) override;
-    QString askName(const Message &message) override;
+    QString askText(const Message &message) override;
+    void showGameNumber(std::optional<qint64> number) override;
     void playTrack(int track) override;
     void stopMusic() override;
     void exitGame() override;
@@ -102,6 +103,7 @@ signals:
     void settingsChanged();
     void settingsRequested();
     void keysRequested();
+    void statisticsRequested();
     void recordsRequested();
     void rulesRequested();
     void developersRequested();
@@ -145,6 +147,7 @@ private:
     QLabel *m_picture1 = nullptr;          // the deck
     QLabel *m_picture4 = nullptr;          // the flying card
     HintPanel *m_hintPanel = nullptr;
+    QLabel *m_gameNumber = nullptr;
     UpDown *m_upDown = nullptr;
     std::array<ImageButton *, 4> m_buttons{}; // CmdStavka, CmdDraw, CmdStop, CmdNext
     QTimer *m_tmrMovePlayer = nullptr;

@@ -7,6 +7,8 @@
 #include "soundsystem.h"
 #include "tablewindow.h"
 #include "message.h"
+#include "statisticswriter.h"
+#include "updown.h"
 #include "testfiles.h"
 #include "recordingsounds.h"
 
@@ -176,6 +178,9 @@ private slots:
 
     // A damaged settings file: the usual settings, one message, and the
     // file as it was however often the choices change.
+    void statisticsUnavailable_data();
+    void statisticsUnavailable();
+
     void damagedSettingsFileIsKept()
     {
         QTemporaryDir dir;
@@ -198,6 +203,57 @@ private slots:
         QCOMPARE(contents(path), damaged);
     }
 };
+
+// A statistics file that cannot be used: the game plays on, says so once,
+// and leaves the file as it was.
+void TestApplication::statisticsUnavailable_data()
+{
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("damaged") << false;
+    QTest::newRow("held by another running copy") << true;
+}
+
+void TestApplication::statisticsUnavailable()
+{
+    QFETCH(bool, locked);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gamedata/statistics.sqlite"));
+    std::unique_ptr<StatisticsWriter> other;
+    if (locked) {
+        other = std::make_unique<StatisticsWriter>(path);
+        other->start();
+        other->flush();
+    } else {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, '\x5a'));
+    }
+    const QByteArray before = contents(path);
+
+    Run run(dir.path());
+    QTRY_COMPARE(run.window().asked, QList<Message::Id>{Message::Id::StatisticsUnavailable});
+    // Rounds go on as ever: bet 1, stand, next.
+    GameController &game = run.app.game();
+    TableWindow &window = run.window();
+    auto flyAll = [&window, &game] {
+        for (int tick = 0; tick < 5000 && (game.isCardFlying() || game.model().isAutoPlaying()); ++tick) {
+            window.TmrMovePlayer_Timer();
+            window.TmrMoveComputer_Timer();
+        }
+    };
+    window.spinner()->setValue(1);
+    for (int round = 0; round < 3; ++round) {
+        flyAll();
+        game.bet();
+        game.stand();
+        flyAll();
+        QCOMPARE(game.model().phase(), GameModel::Phase::RoundOver);
+        game.nextRound();
+    }
+    QCOMPARE(run.window().asked, QList<Message::Id>{Message::Id::StatisticsUnavailable});
+    QCOMPARE(contents(path), before);
+}
 
 QTEST_MAIN(TestApplication)
 #include "test_application.moc"

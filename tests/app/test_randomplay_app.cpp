@@ -40,7 +40,7 @@ public:
     // Always another game: a "No" would end the run.
     Answer ask(const Message &message) override { return message.isQuestion() ? Answer::Yes : Answer::Ok; }
 
-    QString askName(const Message &) override
+    QString askText(const Message &) override
     {
         static const QString names[] = {
             QString(), QStringLiteral("Олеся"), QStringLiteral("   "), QStringLiteral("Ґаврило Їжакевич-Щербатюк-Єрмоленко"),

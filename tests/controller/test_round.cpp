@@ -1,6 +1,7 @@
 #include "testgame.h"
 
 #include "gamepaths.h"
+#include "random.h"
 #include "recordsfile.h"
 
 #include <QDir>
@@ -67,6 +68,86 @@ private slots:
         QVERIFY(!g.table.playerSlots[2]);
         QCOMPARE(buttonRow(g.table), QStringLiteral("10001"));
         QCOMPARE(g.table.scene.rows, TableScene::Rows::Untouched);
+    }
+
+    // A numbered game deals from its number alone, as the simulator does;
+    // the table shows the number.
+    void numberedGames()
+    {
+        TestGame g;
+        g.game.newGame(123456);
+        g.table.land();
+        QCOMPARE(g.game.gameNumber(), std::optional<qint64>(123456));
+        QCOMPARE(g.table.gameNumber, std::optional<qint64>(123456));
+        const Deck dealt = g.model().deck();
+
+        // The simulator's way to begin game 123456.
+        SeededRandom simulator(999);
+        GameModel model;
+        model.newGame(simulator, 123456);
+        QCOMPARE(dealt.cards, model.deck().cards);
+
+        // Whatever came between, the same number deals the same cards; another does not.
+        g.bet(5);
+        g.table.click(Button::Stop);
+        g.game.newGame(123456);
+        g.table.land();
+        QCOMPARE(g.model().deck().cards, dealt.cards);
+        g.game.newGame(123457);
+        QVERIFY(g.model().deck().cards != dealt.cards);
+
+        // A new game otherwise picks a number, and a loaded one has none.
+        g.game.newGame();
+        QVERIFY(g.game.gameNumber() && *g.game.gameNumber() >= 1 && *g.game.gameNumber() <= GameModel::LargestGameNumber);
+        g.table.land();
+        QVERIFY(g.load(TestGame::between(100, 100)));
+        QCOMPARE(g.table.gameNumber, std::nullopt);
+    }
+
+    void chooseGameNumber_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("number"); // 0: refused, -1: cancelled
+        QTest::newRow("a number") << "123456" << qint64(123456);
+        QTest::newRow("spaces around") << "  77 " << qint64(77);
+        QTest::newRow("the first") << "1" << qint64(1);
+        QTest::newRow("the last") << "2000000000" << qint64(2000000000);
+        QTest::newRow("zero") << "0" << qint64(0);
+        QTest::newRow("one past the last") << "2000000001" << qint64(0);
+        QTest::newRow("negative") << "-5" << qint64(0);
+        QTest::newRow("a fraction") << "12.5" << qint64(0);
+        QTest::newRow("words") << "сто" << qint64(0);
+        QTest::newRow("cancelled") << "" << qint64(-1);
+    }
+    void chooseGameNumber()
+    {
+        QFETCH(QString, typed);
+        QFETCH(qint64, number);
+        TestGame g;
+        g.game.newGame(42);
+        g.table.land();
+        g.bet(3);
+        const Deck before = g.model().deck();
+        g.table.messages.clear();
+        g.table.names.enqueue(typed);
+        g.game.chooseGameNumber();
+        QCOMPARE(g.table.inputPrompts.size(), 1);
+        if (number > 0) {
+            QCOMPARE(g.game.gameNumber(), std::optional<qint64>(number));
+            QVERIFY(g.table.messages.isEmpty());
+            return;
+        }
+        // Refused or cancelled: the game goes on as it was.
+        QCOMPARE(g.game.gameNumber(), std::optional<qint64>(42));
+        QCOMPARE(g.model().deck(), before);
+        QCOMPARE(g.model().phase(), Phase::PlayerTurn);
+        if (number == 0) {
+            QCOMPARE(g.table.messages.size(), 1);
+            QVERIFY(g.table.messages[0].text.startsWith(QStringLiteral("«") + typed.trimmed() + QStringLiteral("» — не номер гри")));
+            QVERIFY(g.table.messages[0].text.endsWith(QStringLiteral("Поточна гра триває.")));
+        } else {
+            QVERIFY(g.table.messages.isEmpty());
+        }
     }
 
     void stakePreview()

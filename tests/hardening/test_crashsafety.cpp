@@ -1,17 +1,24 @@
 // A writer killed with SIGKILL at random moments never leaves a torn,
 // missing or shortened data file: each file holds one whole version or the
-// other, with the bytes after its rows untouched.
+// other, with the bytes after its rows untouched, and the statistics hold
+// every round committed before the kill, each one whole.
+#include "countedround.h"
 #include "gamepaths.h"
 #include "recordsfile.h"
 #include "savegame.h"
+#include "statisticsdatabase.h"
 #include "twogames.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <thread>
@@ -38,6 +45,87 @@ QStringList entries(const QString &path)
     return QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
+// Round n as its row in the statistics file.
+QString storedRow(int n)
+{
+    const statistics::RoundRow r = countedround::round(n);
+    const auto cards = [](const QList<int> &codes) {
+        QStringList texts;
+        for (const int code : codes)
+            texts.append(QString::number(code));
+        return texts.join(u',');
+    };
+    const char *const outcomes[] = {"player", "banker", "draw"};
+    return QStringList({r.playedAt.toUTC().toString(Qt::ISODateWithMs), r.gameKey,
+                        r.gameNumber ? QString::number(*r.gameNumber) : QStringLiteral("NULL"),
+                        QString::number(r.stake), cards(r.playerCards), cards(r.bankerCards),
+                        QString::number(r.playerPoints), QString::number(r.bankerPoints),
+                        QString::fromLatin1(outcomes[int(r.outcome)]), QString::number(r.playerMoney),
+                        QString::number(r.bankerMoney), QString::number(r.decisions),
+                        QString::number(r.matchedDecisions)})
+        .join(u'|');
+}
+
+// The file as another program reads it, without writing: the result of
+// SQLite's integrity check, then every round as its row, oldest first.
+QStringList inspect(const QString &path)
+{
+    const QString name = QStringLiteral("inspect");
+    QStringList result;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(path);
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QSqlQuery query(database);
+        if (!database.open() || !query.exec(QStringLiteral("PRAGMA integrity_check")) || !query.next())
+            return {QStringLiteral("not opened: ") + database.lastError().text() + query.lastError().text()};
+        result.append(query.value(0).toString());
+        query.exec(QStringLiteral("SELECT played_at, game_key, game_number, stake, player_cards, banker_cards,"
+                                  " player_points, banker_points, outcome, player_money, banker_money, decisions,"
+                                  " matched_decisions FROM rounds ORDER BY id"));
+        while (query.next()) {
+            QStringList values;
+            for (int i = 0; i < 13; ++i)
+                values.append(query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
+            result.append(values.join(u'|'));
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+// What the figures of rounds 0 to n - 1 are, counted here one by one.
+statistics::Summary expectedSummary(int rounds)
+{
+    statistics::Summary s;
+    int streak = 0;
+    for (int n = 0; n < rounds; ++n) {
+        const statistics::RoundRow r = countedround::round(n);
+        statistics::Summary::Share &share = s.byPlayerPoints[r.playerPoints];
+        ++share.rounds;
+        if (r.outcome == statistics::RoundOutcome::PlayerWins) {
+            ++s.roundsWon;
+            ++share.won;
+            streak = streak > 0 ? streak + 1 : 1;
+            s.biggestPotWon = std::max(s.biggestPotWon, 2 * r.stake);
+        } else if (r.outcome == statistics::RoundOutcome::BankerWins) {
+            ++s.roundsLost;
+            streak = streak < 0 ? streak - 1 : -1;
+        } else {
+            ++s.roundsDrawn;
+            streak = 0;
+        }
+        s.longestWinningStreak = std::max(s.longestWinningStreak, streak);
+        s.longestLosingStreak = std::max(s.longestLosingStreak, -streak);
+        s.decisions += r.decisions;
+        s.matchedDecisions += r.matchedDecisions;
+        if (n > 0 && r.gameKey != countedround::round(n - 1).gameKey)
+            s.lastGamePurse.clear();
+        s.lastGamePurse.append(r.playerMoney);
+    }
+    return s;
+}
+
 } // namespace
 
 class TestCrashSafety : public QObject
@@ -51,6 +139,7 @@ private slots:
         QVERIFY(dir.isValid());
         const QString savePath = gamePath(dir.path(), gamefiles::SavedGame);
         const QString recordsPath = gamePath(dir.path(), gamefiles::Records);
+        const QString statisticsPath = gamePath(dir.path(), gamefiles::Statistics);
 
         // What each version looks like on disk, tails included.
         const QByteArray saveTail("\nbytes after the saved row\x01\xff", 28);
@@ -71,10 +160,11 @@ private slots:
         constexpr int Kills = 200;
         std::mt19937 random(2107);
         int seen[2][2] = {}; // [file][version]
+        int roundsBefore = 0;
         for (int kill = 0; kill < Kills; ++kill) {
             QProcess writer;
             writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            writer.start(QStringLiteral(CRASHWRITER), {dir.path()});
+            writer.start(QStringLiteral(CRASHWRITER), {dir.path(), statisticsPath});
             QVERIFY2(writer.waitForStarted(10000), qPrintable(writer.errorString()));
             QVERIFY2(writer.waitForReadyRead(30000), "the writer never got going");
             std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
@@ -98,6 +188,27 @@ private slots:
             // each write that completes clears such copies away.
             for (const QString &path : {savePath, recordsPath})
                 QVERIFY(entries(path).size() <= 2);
+
+            // The statistics: sound, every round whole and in its place,
+            // none of those written before "ready" lost, the figures those
+            // of the rounds there.
+            const QStringList found = inspect(statisticsPath);
+            QCOMPARE(found.value(0), QStringLiteral("ok"));
+            const int rounds = int(found.size()) - 1;
+            QVERIFY2(rounds >= roundsBefore + 6, qPrintable(QStringLiteral("kill %1: %2 rounds after %3")
+                                                                .arg(kill).arg(rounds).arg(roundsBefore)));
+            for (int n = 0; n < rounds; ++n)
+                QCOMPARE(found[n + 1], storedRow(n));
+            roundsBefore = rounds;
+
+            // Opened as the next run would: to read, then to write.
+            StatisticsDatabase statistics(statisticsPath, QStringLiteral("after the kill"));
+            QVERIFY(statistics.open(StatisticsDatabase::Access::Read).ok());
+            statistics::Summary summary;
+            QVERIFY(statistics.summary(summary).ok());
+            QVERIFY2(summary == expectedSummary(rounds), qPrintable(QStringLiteral("kill %1").arg(kill)));
+            const FileStatus reopened = statistics.open(StatisticsDatabase::Access::Write);
+            QVERIFY2(reopened.ok(), qPrintable(QStringLiteral("kill %1: problem %2").arg(kill).arg(int(reopened.problem))));
         }
 
         // The kills landed between writes of both versions.
@@ -111,6 +222,9 @@ private slots:
         QCOMPARE(contents(recordsPath), tables[1]);
         for (const QString &path : {savePath, recordsPath})
             QCOMPARE(entries(path), QStringList{QStringLiteral("table.dat")});
+        // A clean close leaves the statistics one file: no log, index or lock.
+        QCOMPARE(entries(statisticsPath),
+                 QStringList({QStringLiteral("saves"), QStringLiteral("statistics.sqlite"), QStringLiteral("tables")}));
     }
 
     // What a writer killed between linking and renaming its copy leaves

@@ -394,8 +394,9 @@ private slots:
         Settings settings;
         FakeTable table;
         SeededRandom random(3);
+        SeededRandom numbers(4);
         const DataFolder files(base);
-        GameController game(table, files, random, settings);
+        GameController game(table, files, random, numbers, settings);
         table.game = &game;
         settings.MusicOn = settings.SoundsOn = settings.AnimationOn = true;
         settings.MusicTrack = 1;

@@ -72,6 +72,9 @@ private slots:
         QTest::newRow("stake above 10") << simulate + QStringList{"--stake", "11"};
         QTest::newRow("seed not a number") << simulate + QStringList{"--seed", "-3"};
         QTest::newRow("no threads") << simulate + QStringList{"--threads", "0"};
+        QTest::newRow("game 0") << simulate + QStringList{"--game", "0"};
+        QTest::newRow("game past the last") << simulate + QStringList{"--game", "2000000001"};
+        QTest::newRow("game and seed") << simulate + QStringList{"--game", "5", "--seed", "5"};
         QTest::newRow("an option of the other command") << odds + QStringList{"--rounds", "10"};
         QTest::newRow("a code that is no card") << QStringList{"odds", "--player", "110,114", "--banker-up", "310"};
         QTest::newRow("a code that is no number") << QStringList{"odds", "--player", "110,ace", "--banker-up", "310"};

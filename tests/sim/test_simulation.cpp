@@ -114,6 +114,30 @@ private slots:
         QVERIFY(two != twice);
     }
 
+    // --game N: the numbered games N, N+1, … whatever the seed, each thread
+    // taking every T-th; a game's rounds are its own.
+    void numberedGames()
+    {
+        SimulationSettings numbered = settings("stand:17", 3000, 1);
+        numbered.firstGame = 123456;
+        const SimulationCounts first = simulate(numbered).counts;
+        numbered.seed = 99;
+        QCOMPARE(simulate(numbered).counts, first);
+        QCOMPARE(playNumberedGames(Strategy::standOn(17), 10, 123456, 1, 3000), first);
+
+        // Two threads play 123456, 123458, … and 123457, 123459, …
+        numbered.threads = 2;
+        numbered.rounds = 6000;
+        SimulationCounts split = playNumberedGames(Strategy::standOn(17), 10, 123456, 2, 3000);
+        split += playNumberedGames(Strategy::standOn(17), 10, 123457, 2, 3000);
+        QCOMPARE(simulate(numbered).counts, split);
+
+        numbered.threads = 1;
+        numbered.rounds = 3000;
+        numbered.firstGame = 123457;
+        QVERIFY(simulate(numbered).counts != first);
+    }
+
     // Games end on an empty purse, so a smaller stake makes them longer.
     void smallerStakesMakeLongerGames()
     {

@@ -36,6 +36,7 @@ public:
     int redraws = 0;
     TableScene scene;       // the last one shown
     int exits = 0;
+    std::optional<qint64> gameNumber; // as the table shows it
     QList<int> tracksPlayed;
     int musicStops = 0;
 
@@ -95,12 +96,13 @@ public:
             return answers.dequeue();
         return message.isQuestion() ? Answer::Yes : Answer::Ok;
     }
-    QString askName(const Message &message) override
+    QString askText(const Message &message) override
     {
         const MessageText words = messageText(message);
         inputPrompts << words.title + QLatin1Char('|') + words.text;
         return names.isEmpty() ? QString() : names.dequeue();
     }
+    void showGameNumber(std::optional<qint64> number) override { gameNumber = number; }
     void playTrack(int track) override { tracksPlayed << track; }
     void stopMusic() override { ++musicStops; }
     void exitGame() override { ++exits; }

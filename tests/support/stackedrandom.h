@@ -31,6 +31,8 @@ public:
     }
 
     double next() override { return m_queue.isEmpty() ? m_seeded.next() : m_queue.dequeue(); }
+    // A stacked deck still comes first.
+    void reseed(std::uint64_t seed) override { m_seeded.reseed(seed); }
 
 private:
     SeededRandom m_seeded;

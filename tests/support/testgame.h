@@ -16,7 +16,8 @@ struct TestGame
 {
     using Phase = GameModel::Phase;
 
-    explicit TestGame(std::uint64_t seed = 21) : random(seed), files(dir.path()), game(table, files, random, settings)
+    explicit TestGame(std::uint64_t seed = 21)
+        : random(seed), numbers(seed + 1), files(dir.path()), game(table, files, random, numbers, settings)
     {
         table.game = &game;
         settings.MusicOn = settings.SoundsOn = settings.AnimationOn = true;
@@ -81,6 +82,7 @@ struct TestGame
     Settings settings;
     FakeTable table;
     StackedRandom random;
+    SeededRandom numbers;
     DataFolder files;
     GameController game;
 };

@@ -40,7 +40,7 @@ public:
             return answers.dequeue();
         return message.isQuestion() ? Answer::Yes : Answer::Ok;
     }
-    QString askName(const Message &) override { return {}; }
+    QString askText(const Message &) override { return {}; }
 };
 
 // One game on the real window. The flight timers are slowed to an hour so
@@ -51,7 +51,7 @@ struct TableFixture
     using Button = TableView::Button;
 
     TableFixture()
-        : window(settings, sounds), random(21), files(dir.path()), game(window, files, random, settings)
+        : window(settings, sounds), random(21), numbers(22), files(dir.path()), game(window, files, random, numbers, settings)
     {
         window.attachGame(&game);
         for (Side side : {Side::Player, Side::Banker})
@@ -113,6 +113,7 @@ struct TableFixture
     RecordingSounds sounds;
     ScriptedWindow window;
     StackedRandom random;
+    SeededRandom numbers;
     DataFolder files;
     GameController game;
 };
