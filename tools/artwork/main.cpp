@@ -3,7 +3,7 @@
 //
 //   twentyone_artgen <assets folder>
 
-#include "common.h"
+#include "drawing/common.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -137,7 +137,7 @@ int main(int argc, char **argv)
                 keep(QStringLiteral("buttons/%1-%2").arg(QLatin1String(b.name)).arg(i),
                      renderPlate(b.size, b.caption, b.fontSize, static_cast<PlateLook>(i), scale));
         for (int i = 0; i < 2; ++i)
-            keep(QStringLiteral("buttons/prev-%1").arg(i), renderBackPlate({113, 33}, i == 1, scale));
+            keep(QStringLiteral("buttons/prev-%1").arg(i), renderBackPlate({113, 33}, QStringLiteral("Назад"), i == 1, scale));
         keep(QStringLiteral("cursor/hand"), render({32, 32}, scale, drawPointingHand));
         pictures[QStringLiteral("icon")] = render({32, 32}, scale, drawAppIcon);
 

@@ -9,8 +9,10 @@
 
 class QPainter;
 
-// Shared pieces of the artwork generator: suit shapes, lettering turned into
-// outlines, procedural textures and the off-screen renderer.
+// The drawings of every picture, with their shared pieces: suit shapes,
+// lettering turned into outlines, procedural textures and the off-screen
+// renderer. The game draws from them at run time; tools/artwork renders them
+// to the embedded files.
 namespace artgen {
 
 inline const QString SansFamily = QStringLiteral("Liberation Sans");
@@ -47,6 +49,6 @@ void drawPointingHand(QPainter &p);                      // 32 × 32, fingertip 
 
 enum class PlateLook { Normal, Hover, Disabled };
 QImage renderPlate(QSize logical, const QString &caption, qreal fontSize, PlateLook look, qreal scale);
-QImage renderBackPlate(QSize logical, bool hover, qreal scale);
+QImage renderBackPlate(QSize logical, const QString &caption, bool hover, qreal scale);
 
 } // namespace artgen

@@ -117,7 +117,7 @@ QImage renderPlate(QSize logical, const QString &caption, qreal fontSize, PlateL
     });
 }
 
-QImage renderBackPlate(QSize logical, bool hover, qreal scale)
+QImage renderBackPlate(QSize logical, const QString &caption, bool hover, qreal scale)
 {
     QImage ground = texture(logical, scale, true);
     applyLook(ground, hover ? PlateLook::Hover : PlateLook::Normal);
@@ -132,7 +132,7 @@ QImage renderBackPlate(QSize logical, bool hover, qreal scale)
         bevel(p, logical, radius, QColor(30, 56, 20));
 
         const qreal size = 21;
-        const QPainterPath text = textPath(QStringLiteral("Назад"), SerifFamily, size, true, false)
+        const QPainterPath text = textPath(caption, SerifFamily, size, true, false)
                                       .translated(logical.width() / 2.0, capBaseline(logical.height(), size));
         p.setPen(QPen(QColor(0, 0, 0, 70), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
