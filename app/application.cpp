@@ -77,6 +77,11 @@ void Application::start(std::uint64_t seed)
     connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
     connect(m_window.get(), &TableWindow::keysRequested, m_aux.get(), &AuxWindows::showKeys);
     m_aux->setHighContrast(m_settings.highContrast);
+    connect(m_window.get(), &TableWindow::zoomChanged, this, [this](qreal zoom) {
+        m_aux->setZoom(zoom);
+        if (m_statisticsWindow)
+            m_statisticsWindow->setZoom(zoom);
+    });
     m_settings.MusicOn = true;
     m_settings.SoundsOn = true;
     m_settings.AnimationOn = true;
@@ -144,6 +149,7 @@ void Application::showStatistics()
         m_statisticsWindow = new StatisticsWindow(reason, *m_sounds, m_window.get());
     }
     m_statisticsWindow->setHighContrast(m_settings.highContrast);
+    m_statisticsWindow->setZoom(m_window->zoom());
     QRect frame = m_statisticsWindow->frameGeometry();
     frame.moveCenter(m_window->frameGeometry().center());
     m_statisticsWindow->move(frame.topLeft());

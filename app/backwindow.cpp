@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -40,7 +41,8 @@ BackWindow::BackWindow(const QString &objectName, const QString &title, QSize cl
     setWindowTitle(title);
     setWindowIcon(artwork::appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()));
+    m_baseSize = QSize(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()));
+    setFixedSize(m_baseSize);
 
     setAutoFillBackground(true);
     applyLook();
@@ -71,6 +73,15 @@ QLabel *BackWindow::addLabel(const QString &objectName, const QString &text, con
     m_texts.append({label, colour});
     colourText(m_texts.constLast());
     return label;
+}
+
+void BackWindow::setZoom(qreal zoom)
+{
+    m_layout.setZoom(zoom);
+    if (layout())
+        layout()->activate();
+    else
+        setFixedSize((QSizeF(m_baseSize) * zoom).toSize());
 }
 
 void BackWindow::setHighContrast(bool on)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "twips.h"
+#include "zoomlayout.h"
 
 #include <QColor>
 #include <QList>
@@ -32,6 +33,10 @@ public:
 
     bool isHighContrast() const { return m_highContrast; }
     void setHighContrast(bool on);
+
+    // The window grows with the table: size, places and fonts alike.
+    qreal zoom() const { return m_layout.zoom(); }
+    void setZoom(qreal zoom);
 
 Q_SIGNALS:
     // After the back button has hidden the window.
@@ -66,6 +71,8 @@ private:
     SoundSystem &m_sounds;
     CloseSound m_closeSound;
     BackButton *m_back;
+    QSize m_baseSize;
+    ZoomLayout m_layout{this};
     QList<Text> m_texts;
     bool m_highContrast = false;
 };

@@ -55,6 +55,8 @@ DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWi
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setGeometry(twips::rect(2520, 240, 480, 480));
     icon->setPixmap(artwork::appIcon().pixmap(icon->size()));
+    // Drawn again whenever the window's zoom gives it another size.
+    icon->installEventFilter(this);
     icon->setAccessibleName(QStringLiteral("Значок гри «21»"));
 
     QLabel *title = addLabel(QStringLiteral("Label2"), QStringLiteral("21"), twips::rect(3000, 120, 735, 615),
@@ -110,6 +112,10 @@ DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWi
 
 bool DevelopersWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Resize && watched->objectName() == u"Image1") {
+        auto *icon = static_cast<QLabel *>(watched);
+        icon->setPixmap(artwork::appIcon().pixmap(icon->size(), icon->devicePixelRatioF()));
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         auto *label = qobject_cast<QLabel *>(watched);

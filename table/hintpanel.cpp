@@ -39,15 +39,16 @@ QFont panelFont(int pixels, bool bold)
 }
 
 // Bold throughout, so that any line may be an accented one.
-QSize plateSize(const QStringList &lines, const QFont &font)
+QSize plateSize(const QStringList &lines, const QFont &font, qreal zoom)
 {
+    const int paddingX = int(std::lround(PaddingX * zoom)), paddingY = int(std::lround(PaddingY * zoom));
     QFont bold = font;
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     int width = 0;
     for (const QString &line : lines)
         width = std::max(width, metrics.horizontalAdvance(line));
-    return {width + 2 * PaddingX, int(lines.size()) * metrics.lineSpacing() + 2 * PaddingY};
+    return {width + 2 * paddingX, int(lines.size()) * metrics.lineSpacing() + 2 * paddingY};
 }
 
 QString chancesLine(const QString &move, const odds::Chances &chances)
@@ -144,21 +145,33 @@ QRect HintPanel::plateRect() const
 {
     if (m_lines.isEmpty())
         return {};
-    return QRect(QPoint(0, 0), plateSize(m_lines, textFont()));
+    return QRect(QPoint(0, 0), plateSize(m_lines, textFont(), m_zoom));
 }
 
 QFont HintPanel::textFont() const
 {
-    int pixels = LargestPixels;
-    for (; pixels > SmallestPixels; --pixels) {
-        const QSize needed = plateSize(widestLines(), panelFont(pixels, false));
+    const int smallest = int(std::lround(SmallestPixels * m_zoom));
+    int pixels = int(std::lround(LargestPixels * m_zoom));
+    for (; pixels > smallest; --pixels) {
+        const QSize needed = plateSize(widestLines(), panelFont(pixels, false), m_zoom);
         if (needed.width() <= width() && needed.height() <= height())
             break;
     }
     return panelFont(pixels, false);
 }
 
-QSize HintPanel::sizeHint() const { return plateSize(widestLines(), panelFont(LargestPixels, false)); }
+QSize HintPanel::sizeHint() const
+{
+    return plateSize(widestLines(), panelFont(int(std::lround(LargestPixels * m_zoom)), false), m_zoom);
+}
+
+void HintPanel::setZoom(qreal zoom)
+{
+    if (qFuzzyCompare(zoom, m_zoom))
+        return;
+    m_zoom = zoom;
+    update();
+}
 
 void HintPanel::paintEvent(QPaintEvent *)
 {
@@ -170,17 +183,18 @@ void HintPanel::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_background);
-    painter.drawRoundedRect(QRectF(QPoint(0, 0), plateSize(m_lines, font)), CornerRadius, CornerRadius);
+    painter.drawRoundedRect(QRectF(QPoint(0, 0), plateSize(m_lines, font, m_zoom)), CornerRadius * m_zoom,
+                            CornerRadius * m_zoom);
 
     QFont bold = font;
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    int baseline = PaddingY + metrics.ascent();
+    int baseline = int(std::lround(PaddingY * m_zoom)) + metrics.ascent();
     for (int i = 0; i < m_lines.size(); ++i) {
         const bool accent = m_accentLines.contains(i);
         painter.setFont(accent ? bold : font);
         painter.setPen(accent ? m_accent : m_text);
-        painter.drawText(QPoint(PaddingX, baseline), m_lines[i]);
+        painter.drawText(QPoint(int(std::lround(PaddingX * m_zoom)), baseline), m_lines[i]);
         baseline += metrics.lineSpacing();
     }
 }

@@ -39,6 +39,9 @@ public:
     // lets them fit the panel.
     QFont textFont() const;
 
+    // Lettering and margins grow with the table.
+    void setZoom(qreal zoom);
+
     QSize sizeHint() const override;
 
     // Whole per cents of win, draw and lose that add up to 100: each is
@@ -53,6 +56,7 @@ private:
     void setLines(QStringList lines, QList<int> accentLines);
 
     QStringList m_lines;
+    qreal m_zoom = 1.0;
     QList<int> m_accentLines; // bold in the accent colour: a bust, the better move
     QColor m_background{0, 0, 0, 150};
     QColor m_text{255, 255, 255};

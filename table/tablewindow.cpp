@@ -16,6 +16,7 @@
 #include "tabletext.h"
 #include "twips.h"
 #include "updown.h"
+#include "zoomlayout.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -29,11 +30,18 @@
 #include <QScopeGuard>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
 
 constexpr int FontPixels = 24; // 18 pt at 96 dpi, kept in step with the twips layout
+
+// The table at zoom 1, the smallest it is shown.
+constexpr QSize TableSize(twips::toPixels(11910), twips::toPixels(8220));
+
+// The zoom the menu steps through.
+constexpr std::array<qreal, 7> ZoomSteps{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 // Milliseconds between the ticks of a flight, by speed; a flight keeps its
 // number of ticks.
@@ -105,12 +113,11 @@ TableWindow::TableWindow(Settings &settings, SoundSystem &sounds, QWidget *paren
     setWindowTitle(QStringLiteral("21"));
     setWindowIcon(artwork::appIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     buildTable();
     buildMenus();
     buildKeys();
-    // The layout is absolute: the window keeps the size of its table.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    resize(sizeHint());
 }
 
 TableWindow::~TableWindow() = default;
@@ -119,7 +126,7 @@ void TableWindow::buildTable()
 {
     m_table = new QWidget(this);
     m_table->setObjectName(QStringLiteral("table"));
-    m_table->setFixedSize(twips::toPixels(11910), twips::toPixels(8220));
+    m_table->setMinimumSize(TableSize);
     m_table->setAutoFillBackground(true);
     // Pointer moves over the bare table put hovered buttons back to normal.
     m_table->setMouseTracking(true);
@@ -257,6 +264,14 @@ void TableWindow::buildTable()
     connect(m_tmrMovePlayer, &QTimer::timeout, this, &TableWindow::TmrMovePlayer_Timer);
     connect(m_tmrMoveComputer, &QTimer::timeout, this, &TableWindow::TmrMoveComputer_Timer);
 
+    m_layout = std::make_unique<ZoomLayout>(m_table);
+    m_layout->fitToText(m_label6);
+    m_layout->fitToText(m_label7);
+    m_pictureTimer = new QTimer(this);
+    m_pictureTimer->setSingleShot(true);
+    m_pictureTimer->setInterval(80);
+    connect(m_pictureTimer, &QTimer::timeout, this, &TableWindow::redrawPictures);
+
     applyLook();
     updateFigureNames();
     for (Side side : {Side::Player, Side::Banker})
@@ -322,6 +337,22 @@ void TableWindow::buildMenus()
     connect(m_highContrastItem, &QAction::triggered, this, &TableWindow::highContrast_Click);
     connect(addMenuItem(game, QStringLiteral("settings"), QStringLiteral("Налаштування…"), {}),
             &QAction::triggered, this, &TableWindow::settingsRequested);
+
+    game->addSeparator();
+    m_fullScreenItem = addMenuItem(game, QStringLiteral("fullScreen"), QStringLiteral("На весь екран"), Qt::Key_F11);
+    m_fullScreenItem->setCheckable(true);
+    connect(m_fullScreenItem, &QAction::triggered, this, &TableWindow::toggleFullScreen);
+    QMenu *zoom = game->addMenu(QStringLiteral("Масштаб"));
+    zoom->setObjectName(QStringLiteral("zoomMenu"));
+    m_zoomInItem = addMenuItem(zoom, QStringLiteral("zoomIn"), QStringLiteral("Збільшити"), {});
+    m_zoomInItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    m_zoomOutItem = addMenuItem(zoom, QStringLiteral("zoomOut"), QStringLiteral("Зменшити"), Qt::CTRL | Qt::Key_Minus);
+    m_zoomResetItem = addMenuItem(zoom, QStringLiteral("zoomReset"), QStringLiteral("Звичайний розмір"), Qt::CTRL | Qt::Key_0);
+    connect(m_zoomInItem, &QAction::triggered, this, &TableWindow::zoomIn);
+    connect(m_zoomOutItem, &QAction::triggered, this, &TableWindow::zoomOut);
+    connect(m_zoomResetItem, &QAction::triggered, this, &TableWindow::resetZoom);
+    updateZoomItems();
+    game->addSeparator();
 
     connect(addMenuItem(game, QStringLiteral("statistics"), QStringLiteral("Статистика"), Qt::Key_F7),
             &QAction::triggered, this, &TableWindow::statisticsRequested);
@@ -451,6 +482,8 @@ bool TableWindow::eventFilter(QObject *watched, QEvent *event)
             m_game->drawCard();
         return true;
     }
+    if (watched == m_table && event->type() == QEvent::Resize)
+        relayout();
     if (watched == m_table && event->type() == QEvent::MouseMove) {
         // Moves over labels and disabled buttons reach the table too; only
         // the bare cloth counts.
@@ -473,12 +506,13 @@ void TableWindow::Form_MouseMove()
 
 void TableWindow::refreshPictureScale()
 {
-    const qreal scale = devicePixelRatioF();
+    // Drawn for the device pixels the cards cover: the table's zoom times the screen's.
+    const qreal scale = devicePixelRatioF() * zoom();
     if (qFuzzyCompare(scale, m_pictureScale))
         return;
     m_pictureScale = scale;
     m_faces.clear();
-    m_back = artwork::cardBack(scale);
+    m_back = artwork::cardBack(devicePixelRatioF(), zoom());
 }
 
 QPixmap TableWindow::facePicture(int code)
@@ -486,8 +520,123 @@ QPixmap TableWindow::facePicture(int code)
     refreshPictureScale();
     auto it = m_faces.constFind(code);
     if (it == m_faces.constEnd())
-        it = m_faces.insert(code, artwork::cardFace(code, m_pictureScale));
+        it = m_faces.insert(code, artwork::cardFace(code, devicePixelRatioF(), zoom()));
     return *it;
+}
+
+void TableWindow::showPicture(Side side, int index, int code)
+{
+    (side == Side::Player ? m_playerPictures : m_bankerPictures)[static_cast<std::size_t>(index)] = code;
+    slot(side, index)->setPixmap(code ? facePicture(code) : backPicture());
+}
+
+void TableWindow::redrawPictures()
+{
+    m_pictureTimer->stop();
+    refreshPictureScale();
+    m_picture1->setPixmap(backPicture());
+    m_picture4->setPixmap(backPicture());
+    for (Side side : {Side::Player, Side::Banker})
+        for (int i = 0; i < Hand::MaxCards; ++i) {
+            const int code = (side == Side::Player ? m_playerPictures : m_bankerPictures)[static_cast<std::size_t>(i)];
+            if (slot(side, i)->isVisible() || !slot(side, i)->pixmap().isNull())
+                slot(side, i)->setPixmap(code ? facePicture(code) : backPicture());
+        }
+}
+
+// --- Zoom -------------------------------------------------------------------
+
+qreal TableWindow::zoom() const { return m_layout ? m_layout->zoom() : 1.0; }
+
+void TableWindow::relayout()
+{
+    const QSize room = m_table->size();
+    const qreal fitting = std::max(1.0, ZoomLayout::fittingZoom(TableSize, room));
+    const qreal before = zoom();
+    m_layout->setZoom(fitting, ZoomLayout::centredOrigin(TableSize, room, fitting));
+    if (qFuzzyCompare(before, fitting))
+        return;
+    for (ImageButton *b : m_buttons)
+        b->setZoom(fitting);
+    m_hintPanel->setZoom(fitting);
+    // A flying card keeps its place on the way.
+    if (m_picture4->isVisible())
+        moveFlyingCard();
+    m_pictureTimer->start();
+    updateZoomItems();
+    emit zoomChanged(fitting);
+}
+
+void TableWindow::zoomTo(qreal target)
+{
+    if (isFullScreen())
+        return;
+    if (isMaximized())
+        showNormal();
+    const QSize table = (QSizeF(TableSize) * target).toSize();
+    resize(size() + table - m_table->size());
+}
+
+// The steps go as far as the screen holds the window.
+void TableWindow::zoomIn()
+{
+    const QScreen *s = screen();
+    const QSize room = s ? s->availableGeometry().size() : QSize();
+    const QSize frame = frameGeometry().size() - m_table->size();
+    for (const qreal step : ZoomSteps) {
+        if (step <= zoom() + 0.01)
+            continue;
+        const QSize needed = frame + (QSizeF(TableSize) * step).toSize();
+        if (s && (needed.width() > room.width() || needed.height() > room.height()))
+            break;
+        zoomTo(step);
+        return;
+    }
+}
+
+void TableWindow::zoomOut()
+{
+    for (auto it = ZoomSteps.rbegin(); it != ZoomSteps.rend(); ++it) {
+        if (*it < zoom() - 0.01) {
+            zoomTo(*it);
+            return;
+        }
+    }
+    zoomTo(1.0);
+}
+
+void TableWindow::resetZoom() { zoomTo(1.0); }
+
+void TableWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        if (m_maximizedBeforeFullScreen)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        m_maximizedBeforeFullScreen = isMaximized();
+        showFullScreen();
+    }
+}
+
+void TableWindow::updateZoomItems()
+{
+    if (!m_zoomInItem)
+        return;
+    // Full screen decides the size by itself.
+    const bool free = !isFullScreen();
+    m_zoomInItem->setEnabled(free && zoom() < ZoomSteps.back() - 0.01);
+    m_zoomOutItem->setEnabled(free && zoom() > 1.01);
+    m_zoomResetItem->setEnabled(free && zoom() > 1.01);
+    m_fullScreenItem->setChecked(isFullScreen());
+}
+
+void TableWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        updateZoomItems();
+    QMainWindow::changeEvent(event);
 }
 
 QPixmap TableWindow::backPicture()
@@ -537,9 +686,8 @@ void TableWindow::setToggleChecked(Toggle toggle, bool checked)
 
 void TableWindow::showSlotBack(Side side, int index)
 {
-    QLabel *box = slot(side, index);
-    box->setPixmap(backPicture());
-    box->show();
+    showPicture(side, index, 0);
+    slot(side, index)->show();
     nameSlot(side, index, cardnames::Slot::FaceDown);
 }
 
@@ -560,9 +708,8 @@ void TableWindow::paintRow(Side side, const Hand &hand)
         const QPixmap face = facePicture(hand[j]);
         if (face.isNull())
             continue;
-        QLabel *box = slot(side, j - 1);
-        box->setPixmap(face);
-        box->show();
+        showPicture(side, j - 1, hand[j]);
+        slot(side, j - 1)->show();
         nameSlot(side, j - 1, cardnames::Slot::FaceUp, hand[j]);
     }
 }
@@ -579,7 +726,7 @@ void TableWindow::redraw(const TableScene &scene)
         paintRow(Side::Banker, scene.banker);
         // During the player's turn the banker's first card lies face down.
         if (scene.rows == TableScene::Rows::BankerHoleDown) {
-            slot(Side::Banker, 0)->setPixmap(backPicture());
+            showPicture(Side::Banker, 0, 0);
             nameSlot(Side::Banker, 0, cardnames::Slot::FaceDown);
         }
         paintRow(Side::Player, scene.player);
@@ -786,7 +933,7 @@ void TableWindow::stopFlights()
 
 void TableWindow::moveFlyingCard()
 {
-    m_picture4->move(twips::point(m_flyingCard.left, m_flyingCard.top));
+    m_picture4->move(m_layout->map(twips::point(m_flyingCard.left, m_flyingCard.top)));
     m_picture4->show();
 }
 

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <future>
+#include <memory>
 
 class GameController;
 class HintPanel;
@@ -20,6 +21,7 @@ class QMenu;
 class QTimer;
 class SoundSystem;
 class UpDown;
+class ZoomLayout;
 struct Settings;
 
 // The card table: the main window of the program and the game's view.
@@ -58,6 +60,14 @@ public:
     QPixmap backPicture();
     // Puts the window in the middle of its screen's free area.
     void centreOnScreen();
+
+    // The table fills the window, keeping its proportions: 1 is its own
+    // size, the smallest. The zoom steps resize the window to a step.
+    qreal zoom() const;
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    void toggleFullScreen();
 
     // TableView
     void playSound(const QString &relativePath) override;
@@ -107,9 +117,12 @@ signals:
     void recordsRequested();
     void rulesRequested();
     void developersRequested();
+    // The table was laid out at another zoom; the small windows follow it.
+    void zoomChanged(qreal zoom);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -132,6 +145,13 @@ private:
     void buttonClicked(Button which);
     void moveFlyingCard();
     void refreshPictureScale();
+    // Lays the table out for the window's size; the pictures follow shortly,
+    // so dragging the window's edge stays smooth.
+    void relayout();
+    void redrawPictures();
+    void showPicture(Side side, int index, int code);
+    void zoomTo(qreal zoom);
+    void updateZoomItems();
 
     Settings &m_settings;
     SoundSystem &m_sounds;
@@ -163,6 +183,17 @@ private:
     QAction *m_animeItem = nullptr;
     QAction *m_hintsItem = nullptr;
     QAction *m_highContrastItem = nullptr;
+    QAction *m_fullScreenItem = nullptr;
+    QAction *m_zoomInItem = nullptr;
+    QAction *m_zoomOutItem = nullptr;
+    QAction *m_zoomResetItem = nullptr;
+
+    std::unique_ptr<ZoomLayout> m_layout;
+    QTimer *m_pictureTimer = nullptr;
+    // What each slot shows: a card code, or 0 for a card face down.
+    std::array<int, 5> m_bankerPictures{};
+    std::array<int, 5> m_playerPictures{};
+    bool m_maximizedBeforeFullScreen = false;
 
     // Card pictures at the scale they were last made for.
     QHash<int, QPixmap> m_faces;
