@@ -1,5 +1,7 @@
 #include "tabletext.h"
 
+#include <QCoreApplication>
+
 namespace tabletext {
 
 QString signed16(int value)
@@ -16,19 +18,19 @@ QString result(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::BankerWins:
-        return QStringLiteral("Переміг Банківник");
+        return QCoreApplication::translate("TableText", "Переміг Банківник");
     case Outcome::PlayerWins:
-        return QStringLiteral("Переміг Гравець");
+        return QCoreApplication::translate("TableText", "Переміг Гравець");
     case Outcome::Draw:
         break;
     }
-    return QStringLiteral("Нічия");
+    return QCoreApplication::translate("TableText", "Нічия");
 }
 
 QString points(int playerPoints, int bankerPoints)
 {
-    return QStringLiteral("Очок у Гравця - ") + signed16(playerPoints) + QStringLiteral(". Очок у Банківника - ")
-        + signed16(bankerPoints);
+    return QCoreApplication::translate("TableText", "Очок у Гравця - %1. Очок у Банківника - %2")
+        .arg(signed16(playerPoints), signed16(bankerPoints));
 }
 
 } // namespace tabletext

@@ -19,6 +19,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
@@ -108,6 +109,8 @@ TableWindow::TableWindow(Settings &settings, SoundSystem &sounds, QWidget *paren
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildTable();
     buildMenus();
+    buildLanguageMenu();
+    retranslate();
     buildKeys();
     // The layout is absolute: the window keeps the size of its table.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -273,6 +276,107 @@ QAction *TableWindow::addMenuItem(QMenu *menu, const QString &name, const QStrin
     action->setObjectName(name);
     action->setShortcut(shortcut);
     return action;
+}
+
+void TableWindow::buildLanguageMenu()
+{
+    // Said in both languages, so that it is found from either.
+    QMenu *languages = menuBar()->addMenu(QStringLiteral("Мова / Language"));
+    languages->setObjectName(QStringLiteral("languageMenu"));
+    auto *group = new QActionGroup(this);
+    group->setExclusive(true);
+    m_ukrainianItem = addMenuItem(languages, QStringLiteral("ukrainian"), QStringLiteral("Українська"), {});
+    m_englishItem = addMenuItem(languages, QStringLiteral("english"), QStringLiteral("English"), {});
+    for (QAction *item : {m_ukrainianItem, m_englishItem}) {
+        item->setCheckable(true);
+        group->addAction(item);
+    }
+    connect(m_ukrainianItem, &QAction::triggered, this, [this] { emit languageChosen(Language::Ukrainian); });
+    connect(m_englishItem, &QAction::triggered, this, [this] { emit languageChosen(Language::English); });
+}
+
+void TableWindow::showLanguage(Language spoken)
+{
+    m_ukrainianItem->setChecked(spoken != Language::English);
+    m_englishItem->setChecked(spoken == Language::English);
+}
+
+void TableWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void TableWindow::retranslate()
+{
+    m_label1->setText(tr("Карти Банківника:"));
+    m_label5->setText(tr("Гроші Банківника:"));
+    m_label9->setText(tr("На кону:"));
+    m_label11->setText(tr("Гроші Гравця:"));
+    m_label13->setText(tr("Ставка:"));
+    m_label2->setText(tr("Карти Гравця:"));
+
+    m_picture1->setAccessibleName(tr("Колода"));
+    m_picture1->setAccessibleDescription(tr("Клацніть, щоб узяти карту"));
+    m_upDown->setAccessibleName(cardnames::stakeSpinnerName());
+    m_upDown->setAccessibleDescription(cardnames::stakeSpinnerDescription());
+    m_upDown->setToolTip(cardnames::stakeSpinnerDescription());
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const auto which = static_cast<Button>(i);
+        m_buttons[i]->setAccessibleName(cardnames::buttonName(which));
+        m_buttons[i]->setAccessibleDescription(cardnames::buttonDescription(which));
+        m_buttons[i]->setToolTip(cardnames::buttonName(which) + QStringLiteral(" — ")
+                                 + cardnames::buttonDescription(which));
+    }
+
+    findChild<QMenu *>(QStringLiteral("ewr"))->setTitle(tr("Гра"));
+    findChild<QMenu *>(QStringLiteral("wqe"))->setTitle(tr("Про гру"));
+    const std::pair<const char *, QString> items[] = {
+        {"NewGame", tr("Нова гра")},
+        {"numberedGame", tr("Гра за номером…")},
+        {"opening", tr("Завантажити")},
+        {"saving", tr("Зберегти")},
+        {"music", tr("Музика")},
+        {"sounds", tr("Звуки")},
+        {"anime", tr("Анімація")},
+        {"hints", tr("Підказки")},
+        {"highContrast", tr("Висока контрастність")},
+        {"settings", tr("Налаштування…")},
+        {"statistics", tr("Статистика")},
+        {"records", tr("Рекорди")},
+        {"pause", tr("Пауза")},
+        {"wert", tr("Вихід")},
+        {"rules", tr("Правила")},
+        {"about", tr("Розробники")},
+        {"keys", tr("Клавіші")},
+    };
+    for (const auto &[name, caption] : items) {
+        if (QAction *item = menuAction(QLatin1String(name)))
+            item->setText(caption);
+    }
+
+    if (m_gameNumberShown)
+        showGameNumber(*m_gameNumberShown);
+    showResult();
+    for (Side side : {Side::Player, Side::Banker}) {
+        for (int i = 0; i < Hand::MaxCards; ++i) {
+            const SlotShows &shown = m_slotShows[side == Side::Player ? 0 : 1][static_cast<std::size_t>(i)];
+            nameSlot(side, i, shown.shows, shown.code);
+        }
+    }
+    updateFigureNames();
+}
+
+// The result lines of the settled round, while they are on the table.
+void TableWindow::showResult()
+{
+    if (!m_result)
+        return;
+    m_label6->setText(tabletext::result(m_result->outcome));
+    m_label6->adjustSize();
+    m_label7->setText(tabletext::points(m_result->playerPoints, m_result->bankerPoints));
+    m_label7->adjustSize();
 }
 
 void TableWindow::buildMenus()
@@ -585,6 +689,7 @@ void TableWindow::redraw(const TableScene &scene)
         paintRow(Side::Player, scene.player);
     }
 
+    m_result = scene.result;
     if (scene.result) {
         m_label6->setText(tabletext::result(scene.result->outcome));
         m_label6->adjustSize();
@@ -627,7 +732,8 @@ QString TableWindow::askText(const Message &message)
 
 void TableWindow::showGameNumber(std::optional<qint64> number)
 {
-    m_gameNumber->setText(number ? QStringLiteral("Гра №%1").arg(*number) : QStringLiteral("Номер гри невідомий"));
+    m_gameNumberShown = number;
+    m_gameNumber->setText(number ? tr("Гра №%1").arg(*number) : tr("Номер гри невідомий"));
     m_gameNumber->setAccessibleName(m_gameNumber->text());
 }
 
@@ -716,6 +822,7 @@ void TableWindow::applySettings(const Settings &chosen)
 
 void TableWindow::nameSlot(Side side, int index, cardnames::Slot shows, int code)
 {
+    m_slotShows[side == Side::Player ? 0 : 1][static_cast<std::size_t>(index)] = {shows, code};
     QLabel *box = slot(side, index);
     box->setAccessibleName(cardnames::slotName(side, index, shows, code));
     box->setAccessibleDescription(cardnames::slotDescription(shows, code));

@@ -2,6 +2,7 @@
 
 #include "cardnames.h"
 #include "flight.h"
+#include "settings.h"
 #include "tableview.h"
 
 #include <QHash>
@@ -20,7 +21,6 @@ class QMenu;
 class QTimer;
 class SoundSystem;
 class UpDown;
-struct Settings;
 
 // The card table: the main window of the program and the game's view.
 // It shows the scenes the game sends, flies dealt cards from the deck to
@@ -58,6 +58,8 @@ public:
     QPixmap backPicture();
     // Puts the window in the middle of its screen's free area.
     void centreOnScreen();
+    // Checks the language the program speaks now in the language menu.
+    void showLanguage(Language spoken);
 
     // TableView
     void playSound(const QString &relativePath) override;
@@ -107,15 +109,21 @@ signals:
     void recordsRequested();
     void rulesRequested();
     void developersRequested();
+    // Ukrainian or English picked in the language menu.
+    void languageChosen(Language language);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildTable();
     void buildMenus();
     void buildKeys();
+    void buildLanguageMenu();
+    // Every text of the table in the language now.
+    void retranslate();
     // The colours of the normal or the high-contrast look.
     void applyLook();
     // Builds the odds tables off this thread, so no landing waits for them.
@@ -127,6 +135,7 @@ private:
     // Tells assistive technology that something worth hearing happened here.
     void announce(QWidget *widget);
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut);
+    void showResult();
     void paintRow(Side side, const Hand &hand);
     void landCard(Side side, int card);
     void buttonClicked(Button which);
@@ -163,6 +172,18 @@ private:
     QAction *m_animeItem = nullptr;
     QAction *m_hintsItem = nullptr;
     QAction *m_highContrastItem = nullptr;
+    QAction *m_ukrainianItem = nullptr;
+    QAction *m_englishItem = nullptr;
+
+    // What the worded parts of the table show, said again in a new language.
+    struct SlotShows
+    {
+        cardnames::Slot shows = cardnames::Slot::Empty;
+        int code = 0;
+    };
+    std::array<std::array<SlotShows, 5>, 2> m_slotShows{}; // player's row, banker's row
+    std::optional<GameModel::Settlement> m_result;          // the settled round's lines
+    std::optional<std::optional<qint64>> m_gameNumberShown;
 
     // Card pictures at the scale they were last made for.
     QHash<int, QPixmap> m_faces;
