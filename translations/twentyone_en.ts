@@ -942,7 +942,7 @@ whichever is available now</translation>
     </message>
     <message>
         <source>Переміг Гравець</source>
-        <translation>The Player wins</translation>
+        <translation>You win</translation>
     </message>
     <message>
         <source>Нічия</source>
@@ -950,7 +950,7 @@ whichever is available now</translation>
     </message>
     <message>
         <source>Очок у Гравця - %1. Очок у Банківника - %2</source>
-        <translation>Points: Player%1, the Banker%2</translation>
+        <translation>Your points:%1. The Banker&apos;s points:%2</translation>
     </message>
 </context>
 <context>
