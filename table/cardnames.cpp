@@ -8,8 +8,11 @@ namespace cardnames {
 
 namespace {
 
-// Rank and suit words are marked where they are listed.
-QString translated(const char *text) { return QCoreApplication::translate("CardNames", text); }
+// The context the translations of these words are kept under.
+class Words
+{
+    Q_DECLARE_TR_FUNCTIONS(CardNames)
+};
 
 struct Rank
 {
@@ -45,8 +48,8 @@ QString slotOwner(TableView::Side side, int slot)
 {
     const int number = slot + 1;
     return side == TableView::Side::Player
-        ? QCoreApplication::translate("CardNames", "Ваша карта %1").arg(number)
-        : QCoreApplication::translate("CardNames", "Карта Банківника %1").arg(number);
+        ? Words::tr("Ваша карта %1").arg(number)
+        : Words::tr("Карта Банківника %1").arg(number);
 }
 
 } // namespace
@@ -58,8 +61,8 @@ QString card(int code)
     const Rank &rank = Ranks[::card::rank(code) - 1];
     const Suit &suit = Suits[::card::suit(code) - 1];
     //: A card's name from its rank (%1) and suit (%2): "сімка червова"
-    return QCoreApplication::translate("CardNames", "%1 %2")
-        .arg(translated(rank.word), translated(rank.masculine ? suit.masculine : suit.feminine));
+    return Words::tr("%1 %2")
+        .arg(Words::tr(rank.word), Words::tr(rank.masculine ? suit.masculine : suit.feminine));
 }
 
 QString points(int code)
@@ -67,29 +70,29 @@ QString points(int code)
     if (!::card::isValid(code))
         return {};
     if (::card::isAce(code))
-        return QCoreApplication::translate("CardNames", "11 або 1 очко");
+        return Words::tr("11 або 1 очко");
     const int value = ::card::lowValue(code);
     // 2, 3 and 4 take "очки"; 5 to 10 take "очок".
-    return (value <= 4 ? QCoreApplication::translate("CardNames", "%1 очки") : QCoreApplication::translate("CardNames", "%1 очок")).arg(value);
+    return (value <= 4 ? Words::tr("%1 очки") : Words::tr("%1 очок")).arg(value);
 }
 
 QString slotName(TableView::Side side, int slot, Slot shows, int code)
 {
     QString what;
     switch (shows) {
-    case Slot::FaceDown: what = QCoreApplication::translate("CardNames", "лежить сорочкою догори"); break;
+    case Slot::FaceDown: what = Words::tr("лежить сорочкою догори"); break;
     case Slot::FaceUp: what = card(code); break;
     case Slot::Empty: break;
     }
     if (what.isEmpty())
-        what = QCoreApplication::translate("CardNames", "немає");
+        what = Words::tr("немає");
     return slotOwner(side, slot) + QStringLiteral(": ") + what;
 }
 
 QString slotDescription(Slot shows, int code)
 {
     switch (shows) {
-    case Slot::FaceDown: return QCoreApplication::translate("CardNames", "Карту ще не відкрито");
+    case Slot::FaceDown: return Words::tr("Карту ще не відкрито");
     case Slot::FaceUp: return points(code);
     case Slot::Empty: break;
     }
@@ -100,39 +103,39 @@ QString figureName(TableView::Label label, const QString &shown)
 {
     QString caption;
     switch (label) {
-    case TableView::Label::Stake: caption = QCoreApplication::translate("CardNames", "Ставка"); break;
-    case TableView::Label::Pot: caption = QCoreApplication::translate("CardNames", "На кону"); break;
-    case TableView::Label::PlayerMoney: caption = QCoreApplication::translate("CardNames", "Гроші Гравця"); break;
-    case TableView::Label::BankerMoney: caption = QCoreApplication::translate("CardNames", "Гроші Банківника"); break;
+    case TableView::Label::Stake: caption = Words::tr("Ставка"); break;
+    case TableView::Label::Pot: caption = Words::tr("На кону"); break;
+    case TableView::Label::PlayerMoney: caption = Words::tr("Гроші Гравця"); break;
+    case TableView::Label::BankerMoney: caption = Words::tr("Гроші Банківника"); break;
     }
     const QString value = shown.trimmed();
-    return caption + QStringLiteral(": ") + (value.isEmpty() ? QCoreApplication::translate("CardNames", "немає") : value);
+    return caption + QStringLiteral(": ") + (value.isEmpty() ? Words::tr("немає") : value);
 }
 
 QString buttonName(TableView::Button button)
 {
     switch (button) {
-    case TableView::Button::Stavka: return QCoreApplication::translate("CardNames", "Зробити ставку");
-    case TableView::Button::Draw: return QCoreApplication::translate("CardNames", "Тягнути");
-    case TableView::Button::Stop: return QCoreApplication::translate("CardNames", "Досить");
+    case TableView::Button::Stavka: return Words::tr("Зробити ставку");
+    case TableView::Button::Draw: return Words::tr("Тягнути");
+    case TableView::Button::Stop: return Words::tr("Досить");
     case TableView::Button::Next: break;
     }
-    return QCoreApplication::translate("CardNames", "Далі");
+    return Words::tr("Далі");
 }
 
 QString buttonDescription(TableView::Button button)
 {
     switch (button) {
-    case TableView::Button::Draw: return QCoreApplication::translate("CardNames", "Клавіша D");
-    case TableView::Button::Stop: return QCoreApplication::translate("CardNames", "Клавіша S або Enter");
+    case TableView::Button::Draw: return Words::tr("Клавіша D");
+    case TableView::Button::Stop: return Words::tr("Клавіша S або Enter");
     case TableView::Button::Stavka:
     case TableView::Button::Next: break;
     }
-    return QCoreApplication::translate("CardNames", "Клавіша Enter");
+    return Words::tr("Клавіша Enter");
 }
 
-QString stakeSpinnerName() { return QCoreApplication::translate("CardNames", "Ставка"); }
+QString stakeSpinnerName() { return Words::tr("Ставка"); }
 
-QString stakeSpinnerDescription() { return QCoreApplication::translate("CardNames", "Клавіші ↑ і ↓ або + і −"); }
+QString stakeSpinnerDescription() { return Words::tr("Клавіші ↑ і ↓ або + і −"); }
 
 } // namespace cardnames

@@ -4,6 +4,16 @@
 
 namespace tabletext {
 
+namespace {
+
+// The context the translations of these words are kept under.
+class Words
+{
+    Q_DECLARE_TR_FUNCTIONS(TableText)
+};
+
+} // namespace
+
 QString signed16(int value)
 {
     return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
@@ -18,18 +28,18 @@ QString result(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::BankerWins:
-        return QCoreApplication::translate("TableText", "Переміг Банківник");
+        return Words::tr("Переміг Банківник");
     case Outcome::PlayerWins:
-        return QCoreApplication::translate("TableText", "Переміг Гравець");
+        return Words::tr("Переміг Гравець");
     case Outcome::Draw:
         break;
     }
-    return QCoreApplication::translate("TableText", "Нічия");
+    return Words::tr("Нічия");
 }
 
 QString points(int playerPoints, int bankerPoints)
 {
-    return QCoreApplication::translate("TableText", "Очок у Гравця - %1. Очок у Банківника - %2")
+    return Words::tr("Очок у Гравця - %1. Очок у Банківника - %2")
         .arg(signed16(playerPoints), signed16(bankerPoints));
 }
 
