@@ -166,18 +166,21 @@ void Application::applyLanguage()
     if (m_languageApplied && spoken == m_spoken)
         return;
     m_languageApplied = true;
-    m_spoken = spoken;
     // Installing and removing translators tells every window to say its words again.
     QCoreApplication::removeTranslator(&m_translator);
     QCoreApplication::removeTranslator(&m_qtTranslator);
-    if (spoken == Language::English) {
-        if (m_translator.load(QStringLiteral(":/i18n/twentyone_en.qm")))
-            QCoreApplication::installTranslator(&m_translator);
-    } else if (m_qtTranslator.load(QStringLiteral("qtbase_uk"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&m_qtTranslator);
+    // Without its translation English cannot be spoken: the program stays Ukrainian.
+    if (spoken == Language::English && m_translator.load(QStringLiteral(":/i18n/twentyone_en.qm"))) {
+        QCoreApplication::installTranslator(&m_translator);
+        m_spoken = Language::English;
+    } else {
+        // Qt's own dialogs speak Ukrainian too where Debian has its translation.
+        if (m_qtTranslator.load(QStringLiteral("qtbase_uk"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qtTranslator);
+        m_spoken = Language::Ukrainian;
     }
     if (m_window)
-        m_window->showLanguage(spoken);
+        m_window->showLanguage(m_spoken);
 }
 
 void Application::switchLanguage(Language language)

@@ -11,6 +11,7 @@
 #include "recordstable.h"
 #include "recordswindow.h"
 #include "settingswindow.h"
+#include "statisticswindow.h"
 #include "soundsystem.h"
 #include "tablewindow.h"
 #include "testfiles.h"
@@ -28,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <functional>
@@ -287,6 +289,42 @@ private slots:
 
         const QStringList ukrainian = cyrillicIn(texts);
         QVERIFY2(ukrainian.isEmpty(), qPrintable(ukrainian.join('\n')));
+    }
+
+    // Why there are no statistics is worded again in the new language.
+    void statisticsReasonFollowsTheLanguage_data()
+    {
+        QTest::addColumn<FileStatus>("problem");
+        QTest::addColumn<QString>("ukrainian");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("no file yet") << FileStatus{FileProblem::Missing, QStringLiteral("/s.sqlite")}
+                                     << QStringLiteral("Ще не зіграно жодного раунду.")
+                                     << QStringLiteral("No round has been played yet.");
+        QTest::newRow("held by another copy") << FileStatus{FileProblem::Locked, QStringLiteral("/s.sqlite")}
+                                              << QStringLiteral("Файл «/s.sqlite» зайнятий іншою запущеною копією гри.")
+                                              << QStringLiteral("The file “/s.sqlite” is in use by another running copy of the game.");
+    }
+
+    void statisticsReasonFollowsTheLanguage()
+    {
+        QFETCH(FileStatus, problem);
+        QFETCH(QString, ukrainian);
+        QFETCH(QString, english);
+        SilentSoundSystem sounds;
+        StatisticsWindow window(problem, sounds);
+        auto reason = [&] { return window.findChild<QLabel *>(QStringLiteral("unavailableReason"))->text(); };
+        QCOMPARE(reason(), ukrainian);
+
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/twentyone_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(reason(), english);
+        QCOMPARE(window.unavailableReason(), english);
+
+        QCoreApplication::removeTranslator(&translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(reason(), ukrainian);
     }
 
     // The same bytes in either language, the default name included.
