@@ -681,7 +681,7 @@ whichever is available now</translation>
     <name>RulesWindow</name>
     <message>
         <source>1. На початку гри Банківник роздає по дві карти і Гравець робить ставку. </source>
-        <translation>1. At the start of a round the Banker deals two cards to each side, and the Player places a bet.</translation>
+        <translation>1. The Banker deals two cards to each side, and the Player places a bet.</translation>
     </message>
     <message>
         <source>2 .Задача Гравця набрати більше очок ніж Банківник, але не більше 21.</source>
