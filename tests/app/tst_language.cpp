@@ -404,6 +404,8 @@ private slots:
         run.app.auxWindows()->recordsWindow()->backButton()->click();
         QCOMPARE(shownTexts(), expected[1]);
         QVERIFY(run.app.window().menuAction(item)->isChecked());
+        const QString other = to == Language::English ? QStringLiteral("ukrainian") : QStringLiteral("english");
+        QVERIFY(!run.app.window().menuAction(other)->isChecked());
 
         // Remembered for the next run.
         QVERIFY(contents(settingsPath(dir.path())).contains(line(to)));
