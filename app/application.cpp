@@ -13,6 +13,8 @@
 #include "tablewindow.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
 
 #include <future>
@@ -37,6 +39,7 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, const 
     , m_settingsLoaded(m_settingsStore.load(m_settings))
     , m_sounds(makeSounds(m_settings, m_baseDir))
 {
+    applyLanguage(); // before any window says a word
     m_sounds->setMusicVolume(m_settings.musicVolume);
     m_sounds->setEffectsVolume(m_settings.effectsVolume);
     m_window = makeWindow(m_settings, *m_sounds);
@@ -46,6 +49,8 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, const 
     connect(m_window.get(), &TableWindow::settingsRequested, this, &Application::showSettings);
     connect(m_window.get(), &TableWindow::settingsChanged, this, &Application::saveSettings);
     connect(m_window.get(), &TableWindow::statisticsRequested, this, &Application::showStatistics);
+    connect(m_window.get(), &TableWindow::languageChosen, this, &Application::switchLanguage);
+    m_window->showLanguage(m_spoken);
 }
 
 Application::~Application()
@@ -143,10 +148,7 @@ void Application::showStatistics()
         m_statisticsWindow = new StatisticsWindow(*m_statisticsReader, *m_sounds, m_window.get());
         m_statisticsWindow->setClearer([this] { return m_statistics ? m_statistics->clear() : FileStatus{}; });
     } else {
-        const QString reason = opened.problem == FileProblem::Missing
-            ? QStringLiteral("Ще не зіграно жодного раунду.")
-            : fileProblemText(opened);
-        m_statisticsWindow = new StatisticsWindow(reason, *m_sounds, m_window.get());
+        m_statisticsWindow = new StatisticsWindow(opened, *m_sounds, m_window.get());
     }
     m_statisticsWindow->setHighContrast(m_settings.highContrast);
     m_statisticsWindow->setZoom(m_window->zoom());
@@ -154,6 +156,46 @@ void Application::showStatistics()
     frame.moveCenter(m_window->frameGeometry().center());
     m_statisticsWindow->move(frame.topLeft());
     m_statisticsWindow->show();
+}
+
+Language Application::spokenLanguage(Language chosen, const QStringList &systemLanguages)
+{
+    if (chosen != Language::System)
+        return chosen;
+    return QLocale(systemLanguages.value(0)).language() == QLocale::English ? Language::English
+                                                                             : Language::Ukrainian;
+}
+
+void Application::applyLanguage()
+{
+    const Language spoken = spokenLanguage(m_settings.language, QLocale::system().uiLanguages());
+    if (m_languageApplied && spoken == m_spoken)
+        return;
+    m_languageApplied = true;
+    // Installing and removing translators tells every window to say its words again.
+    QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    // Without its translation English cannot be spoken: the program stays Ukrainian.
+    if (spoken == Language::English && m_translator.load(QStringLiteral(":/i18n/twentyone_en.qm"))) {
+        QCoreApplication::installTranslator(&m_translator);
+        m_spoken = Language::English;
+    } else {
+        // Qt's own dialogs speak Ukrainian too where Debian has its translation.
+        if (m_qtTranslator.load(QStringLiteral("qtbase_uk"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qtTranslator);
+        m_spoken = Language::Ukrainian;
+    }
+    if (m_window)
+        m_window->showLanguage(m_spoken);
+}
+
+void Application::switchLanguage(Language language)
+{
+    if (m_exiting)
+        return;
+    m_settings.language = language;
+    applyLanguage();
+    saveSettings();
 }
 
 void Application::saveSettings()

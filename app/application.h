@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <QTranslator>
 
 #include <functional>
 #include <future>
@@ -59,6 +61,12 @@ public:
     // The records, rules and developers windows; null before start().
     AuxWindows *auxWindows() { return m_aux.get(); }
 
+    // The language the program speaks now: the player's choice, or else the
+    // first of the system's interface languages if it is English, and
+    // Ukrainian otherwise.
+    Language language() const { return m_spoken; }
+    static Language spokenLanguage(Language chosen, const QStringList &systemLanguages);
+
 public slots:
     // Stops the music, closes every window and ends the event loop; runs once.
     void Exit_Game();
@@ -66,11 +74,14 @@ public slots:
     void showSettings();
     // The statistics window, modal over the table.
     void showStatistics();
+    // Speaks that language from now on, in every window, and remembers it.
+    void switchLanguage(Language language);
 
 signals:
     void exited();
 
 private:
+    void applyLanguage();
     void saveSettings();
     void warnAboutSettings(const FileStatus &status, Message::Id id);
 
@@ -80,6 +91,11 @@ private:
     SettingsStore m_settingsStore;
     FileStatus m_settingsLoaded; // read before anything is made from the settings
     bool m_settingsWarned = false; // a settings file problem is told once a run
+    // Ours for English; Qt's own for Ukrainian, so its dialogs speak it too.
+    QTranslator m_translator;
+    QTranslator m_qtTranslator;
+    Language m_spoken = Language::Ukrainian;
+    bool m_languageApplied = false;
     SeededRandom m_deals{0};
     SeededRandom m_numbers{0}; // seeded once from the clock: picks each new game's number
     std::unique_ptr<SoundSystem> m_sounds;

@@ -6,6 +6,7 @@
 #include "soundsystem.h"
 #include "tablelook.h"
 
+#include <QEvent>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -51,8 +52,23 @@ BackWindow::BackWindow(const QString &objectName, const QString &title, QSize cl
     setMouseTracking(true);
 
     m_back->setObjectName(QStringLiteral("Command1"));
-    m_back->setAccessibleDescription(QStringLiteral("Клавіша Esc"));
+    nameBackButton();
     connect(m_back, &BackButton::clicked, this, &BackWindow::goBack);
+}
+
+void BackWindow::nameBackButton()
+{
+    m_back->setAccessibleName(tr("Назад"));
+    m_back->setAccessibleDescription(tr("Клавіша Esc"));
+}
+
+void BackWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        nameBackButton();
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void BackWindow::placeBackButton(const QRect &twips)

@@ -53,7 +53,12 @@ protected:
     QLabel *addLabel(const QString &objectName, const QString &text, const QRect &twips,
                      const QFont &font, const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft);
 
+    // Each window's own texts in the language now: called by the window's
+    // constructor and again at every change of language.
+    virtual void retranslate() {}
+
     void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -65,6 +70,7 @@ private:
     };
 
     void goBack();
+    void nameBackButton();
     void applyLook();
     void colourText(const Text &text) const;
 

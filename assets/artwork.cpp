@@ -40,6 +40,19 @@ const PlateSpec &spec(artwork::Plate plate)
 
 const char *const BackCaption = QT_TRANSLATE_NOOP("Plates", "Назад");
 
+// The corner letters of the ace and the court cards.
+const char *const CornerLetters[] = {QT_TRANSLATE_NOOP("Cards", "Т"), QT_TRANSLATE_NOOP("Cards", "В"),
+                                     QT_TRANSLATE_NOOP("Cards", "Д"), QT_TRANSLATE_NOOP("Cards", "К")};
+
+// The corner of a card in the program's language; empty for a number card,
+// whose corner is the same in every language.
+const char *cornerLetter(int rank)
+{
+    if (rank == 1)
+        return CornerLetters[0];
+    return rank >= 11 ? CornerLetters[rank - 10] : nullptr;
+}
+
 bool isEmbeddedScale(qreal scale) { return qFuzzyCompare(scale, 1.0) || qFuzzyCompare(scale, 2.0); }
 
 // The embedded picture when there is one for this scale, else the drawing.
@@ -98,8 +111,12 @@ QPixmap cardFace(int code, qreal devicePixelRatio, qreal zoom)
     const int suit = code / 100, rank = code % 100;
     if (suit < 1 || suit > 4 || rank < 1 || rank > 13)
         return {};
-    return picture(QStringLiteral("cards/%1").arg(code), true, devicePixelRatio, zoom, [=](qreal scale) {
-        return artgen::render(CardSize, scale, [=](QPainter &p) { artgen::drawCardFace(p, suit, rank); });
+    const char *letter = cornerLetter(rank);
+    const QString corner = letter ? QCoreApplication::translate("Cards", letter) : QString();
+    // The embedded faces carry the Ukrainian letters.
+    const bool embedded = !letter || corner == QString::fromUtf8(letter);
+    return picture(QStringLiteral("cards/%1").arg(code), embedded, devicePixelRatio, zoom, [=](qreal scale) {
+        return artgen::render(CardSize, scale, [=](QPainter &p) { artgen::drawCardFace(p, suit, rank, corner); });
     });
 }
 

@@ -1,5 +1,6 @@
 #include "hintpanel.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -13,20 +14,6 @@ constexpr int PaddingY = 4;
 constexpr qreal CornerRadius = 8;
 constexpr int LargestPixels = 14;
 constexpr int SmallestPixels = 11;
-
-// The widest lines the panel can ever hold: the font is chosen for them, so
-// it does not change size from one hint to the next.
-const QStringList &widestLines()
-{
-    static const QStringList lines{
-        QStringLiteral("Очки: 30 — Перебір!"),
-        QStringLiteral("Перебір наступною картою: 100 %"),
-        QStringLiteral("Досить: виграш 100 % · нічия 100 % · програш 100 %"),
-        QStringLiteral("Тягнути: виграш 100 % · нічия 100 % · програш 100 %"),
-        QStringLiteral("Краще: тягнути"),
-    };
-    return lines;
-}
 
 QFont panelFont(int pixels, bool bold)
 {
@@ -51,14 +38,27 @@ QSize plateSize(const QStringList &lines, const QFont &font, qreal zoom)
     return {width + 2 * paddingX, int(lines.size()) * metrics.lineSpacing() + 2 * paddingY};
 }
 
-QString chancesLine(const QString &move, const odds::Chances &chances)
+} // namespace
+
+QString HintPanel::chancesLine(const QString &move, const std::array<int, 3> &perCent)
 {
-    const std::array<int, 3> perCent = HintPanel::wholePerCents(chances);
-    return QStringLiteral("%1: виграш %2 % · нічия %3 % · програш %4 %")
+    return tr("%1: виграш %2 % · нічия %3 % · програш %4 %")
         .arg(move, QString::number(perCent[0]), QString::number(perCent[1]), QString::number(perCent[2]));
 }
 
-} // namespace
+// The widest lines the panel can ever hold in the language now: the font is
+// chosen for them, so it does not change size from one hint to the next.
+QStringList HintPanel::widestLines()
+{
+    const std::array<int, 3> full{100, 100, 100};
+    return {
+        tr("Очки: %1 — Перебір!").arg(30),
+        tr("Перебір наступною картою: %1 %").arg(100),
+        chancesLine(tr("Досить"), full),
+        chancesLine(tr("Тягнути"), full),
+        tr("Краще: тягнути"),
+    };
+}
 
 HintPanel::HintPanel(QWidget *parent) : QWidget(parent)
 {
@@ -96,33 +96,47 @@ std::array<int, 3> HintPanel::wholePerCents(const odds::Chances &chances)
 
 void HintPanel::showHint(int playerPoints, const std::optional<odds::Figures> &figures)
 {
+    m_shown = Hint{playerPoints, figures};
     QStringList lines;
     QList<int> accented;
     if (playerPoints > 21) {
         accented << int(lines.size());
-        lines << QStringLiteral("Очки: %1 — Перебір!").arg(playerPoints);
+        lines << tr("Очки: %1 — Перебір!").arg(playerPoints);
     } else {
-        lines << QStringLiteral("Очки: %1").arg(playerPoints);
+        lines << tr("Очки: %1").arg(playerPoints);
     }
 
     if (!figures) {
-        lines << QStringLiteral("Підказки недоступні для цієї колоди");
+        lines << tr("Підказки недоступні для цієї колоди");
         setLines(lines, accented);
         return;
     }
 
     const long bust = std::lround(std::clamp(figures->bustNext, 0.0, 1.0) * 100.0);
-    lines << QStringLiteral("Перебір наступною картою: %1 %").arg(bust);
-    lines << chancesLine(QStringLiteral("Досить"), figures->stand);
+    lines << tr("Перебір наступною картою: %1 %").arg(bust);
+    lines << chancesLine(tr("Досить"), wholePerCents(figures->stand));
     if (figures->draw)
-        lines << chancesLine(QStringLiteral("Тягнути"), *figures->draw);
+        lines << chancesLine(tr("Тягнути"), wholePerCents(*figures->draw));
     accented << int(lines.size());
-    lines << (figures->draw && figures->best == odds::Move::Draw ? QStringLiteral("Краще: тягнути")
-                                                                  : QStringLiteral("Краще: досить"));
+    lines << (figures->draw && figures->best == odds::Move::Draw ? tr("Краще: тягнути") : tr("Краще: досить"));
     setLines(lines, accented);
 }
 
-void HintPanel::clear() { setLines({}, {}); }
+void HintPanel::clear()
+{
+    m_shown.reset();
+    setLines({}, {});
+}
+
+void HintPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        if (m_shown)
+            showHint(m_shown->playerPoints, m_shown->figures);
+        update(); // the font may change with the widest lines
+    }
+    QWidget::changeEvent(event);
+}
 
 void HintPanel::setLines(QStringList lines, QList<int> accentLines)
 {

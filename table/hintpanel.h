@@ -51,9 +51,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A new language says the hint shown again in its words.
+    void changeEvent(QEvent *event) override;
 
 private:
+    struct Hint
+    {
+        int playerPoints;
+        std::optional<odds::Figures> figures;
+    };
+
+    static QString chancesLine(const QString &move, const std::array<int, 3> &perCent);
+    static QStringList widestLines();
     void setLines(QStringList lines, QList<int> accentLines);
+
+    std::optional<Hint> m_shown;
 
     QStringList m_lines;
     qreal m_zoom = 1.0;

@@ -2,6 +2,7 @@
 
 #include "cardnames.h"
 #include "flight.h"
+#include "settings.h"
 #include "tableview.h"
 
 #include <QHash>
@@ -22,7 +23,6 @@ class QTimer;
 class SoundSystem;
 class UpDown;
 class ZoomLayout;
-struct Settings;
 
 // The card table: the main window of the program and the game's view.
 // It shows the scenes the game sends, flies dealt cards from the deck to
@@ -60,6 +60,8 @@ public:
     QPixmap backPicture();
     // Puts the window in the middle of its screen's free area.
     void centreOnScreen();
+    // Checks the language the program speaks now in the language menu.
+    void showLanguage(Language spoken);
 
     // The table fills the window, keeping its proportions: 1 is its own
     // size, the smallest. The zoom steps resize the window to a step.
@@ -119,6 +121,8 @@ signals:
     void developersRequested();
     // The table was laid out at another zoom; the small windows follow it.
     void zoomChanged(qreal zoom);
+    // Ukrainian or English picked in the language menu.
+    void languageChosen(Language language);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -129,6 +133,9 @@ private:
     void buildTable();
     void buildMenus();
     void buildKeys();
+    void buildLanguageMenu();
+    // Every text of the table in the language now.
+    void retranslate();
     // The colours of the normal or the high-contrast look.
     void applyLook();
     // Builds the odds tables off this thread, so no landing waits for them.
@@ -140,6 +147,7 @@ private:
     // Tells assistive technology that something worth hearing happened here.
     void announce(QWidget *widget);
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut);
+    void showResult();
     void paintRow(Side side, const Hand &hand);
     void landCard(Side side, int card);
     void buttonClicked(Button which);
@@ -149,6 +157,7 @@ private:
     // so dragging the window's edge stays smooth.
     void relayout();
     void redrawPictures();
+    // A card face, or its back for 0.
     void showPicture(Side side, int index, int code);
     void zoomTo(qreal zoom);
     void updateZoomItems();
@@ -190,10 +199,20 @@ private:
 
     std::unique_ptr<ZoomLayout> m_layout;
     QTimer *m_pictureTimer = nullptr;
-    // What each slot shows: a card code, or 0 for a card face down.
-    std::array<int, 5> m_bankerPictures{};
-    std::array<int, 5> m_playerPictures{};
     bool m_maximizedBeforeFullScreen = false;
+    QAction *m_ukrainianItem = nullptr;
+    QAction *m_englishItem = nullptr;
+
+    // What the slots show, worded again in a new language and drawn again
+    // at a new zoom.
+    struct SlotShows
+    {
+        cardnames::Slot shows = cardnames::Slot::Empty;
+        int code = 0;
+    };
+    std::array<std::array<SlotShows, 5>, 2> m_slotShows{}; // player's row, banker's row
+    std::optional<GameModel::Settlement> m_result;          // the settled round's lines
+    std::optional<std::optional<qint64>> m_gameNumberShown;
 
     // Card pictures at the scale they were last made for.
     QHash<int, QPixmap> m_faces;

@@ -50,9 +50,9 @@ void drawPip(QPainter &p, int suit, QPointF centre, qreal height, bool upsideDow
     p.restore();
 }
 
-void drawIndex(QPainter &p, int suit, int rank)
+void drawIndex(QPainter &p, int suit, const QString &index)
 {
-    QPainterPath label = textPath(RankLabels[rank], SerifFamily, 16, true, false);
+    QPainterPath label = textPath(index, SerifFamily, 16, true, false);
     const qreal width = label.boundingRect().width();
     const qreal maxWidth = 12.5;
     p.save();
@@ -66,13 +66,13 @@ void drawIndex(QPainter &p, int suit, int rank)
     drawPip(p, suit, QPointF(9.5, 25.5), 10, false);
 }
 
-void drawIndices(QPainter &p, int suit, int rank)
+void drawIndices(QPainter &p, int suit, const QString &index)
 {
-    drawIndex(p, suit, rank);
+    drawIndex(p, suit, index);
     p.save();
     p.translate(W, H);
     p.rotate(180);
-    drawIndex(p, suit, rank);
+    drawIndex(p, suit, index);
     p.restore();
 }
 
@@ -140,8 +140,9 @@ void drawCourt(QPainter &p, int suit, int rank)
 
 } // namespace
 
-void drawCardFace(QPainter &p, int suit, int rank)
+void drawCardFace(QPainter &p, int suit, int rank, const QString &index)
 {
+    const QString &corner = index.isEmpty() ? RankLabels[rank] : index;
     drawBlank(p);
     if (rank == 1)
         drawAce(p, suit);
@@ -150,7 +151,7 @@ void drawCardFace(QPainter &p, int suit, int rank)
     else
         for (const QPointF &at : pipLayout(rank))
             drawPip(p, suit, at, 18, at.y() > CentreY + 1);
-    drawIndices(p, suit, rank);
+    drawIndices(p, suit, corner);
 }
 
 void drawCardBack(QPainter &p)

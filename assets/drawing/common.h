@@ -41,7 +41,9 @@ QImage render(QSize logical, qreal scale, const std::function<void(QPainter &)> 
 QImage shade(QSize logical, qreal scale, const std::function<QColor(double x, double y)> &colourAt);
 
 // Pictures, drawn in logical coordinates.
-void drawCardFace(QPainter &p, int suit, int rank);
+// The corner index is the rank's own letter or number unless one is given
+// (a language's letters for the ace and the court cards).
+void drawCardFace(QPainter &p, int suit, int rank, const QString &index = {});
 void drawCardBack(QPainter &p);
 void drawCourtFigure(QPainter &p, int suit, int rank);  // top half, origin at the card centre
 void drawAppIcon(QPainter &p);                           // 32 × 32
