@@ -22,7 +22,18 @@
 #include <utility>
 
 Application::Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent)
-    : Application(std::move(baseDir), makeSounds,
+    : Application(GameFolders::portable(baseDir), makeSounds, parent)
+{
+}
+
+Application::Application(QString baseDir, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
+                         QObject *parent)
+    : Application(GameFolders::portable(baseDir), makeSounds, makeWindow, parent)
+{
+}
+
+Application::Application(GameFolders folders, const SoundFactory &makeSounds, QObject *parent)
+    : Application(std::move(folders), makeSounds,
                   [](Settings &settings, SoundSystem &sounds) {
                       return std::make_unique<TableWindow>(settings, sounds);
                   },
@@ -30,15 +41,16 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, QObjec
 {
 }
 
-Application::Application(QString baseDir, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
+Application::Application(GameFolders folders, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
                          QObject *parent)
     : QObject(parent)
-    , m_baseDir(std::move(baseDir))
-    , m_files(m_baseDir)
-    , m_settingsStore(gamePath(m_baseDir, gamefiles::Settings))
+    , m_folders(std::move(folders))
+    , m_files(m_folders.data)
+    , m_settingsStore(gamePath(m_folders.config, gamefiles::Settings))
     , m_settingsLoaded(m_settingsStore.load(m_settings))
-    , m_sounds(makeSounds(m_settings, m_baseDir))
+    , m_sounds(makeSounds(m_settings, m_folders.media))
 {
+    m_folders.makeUserFolders();
     applyLanguage(); // before any window says a word
     m_sounds->setMusicVolume(m_settings.musicVolume);
     m_sounds->setEffectsVolume(m_settings.effectsVolume);
@@ -76,7 +88,7 @@ void Application::start(std::uint64_t seed)
     m_numbers.reseed(seed);
     m_window->setSavingEnabled(false);
     m_settings.MusicTrack = 1;
-    m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);
+    m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_folders.data);
     connect(m_window.get(), &TableWindow::recordsRequested, m_aux.get(), &AuxWindows::showRecords);
     connect(m_window.get(), &TableWindow::rulesRequested, m_aux.get(), &AuxWindows::showRules);
     connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
@@ -97,7 +109,7 @@ void Application::start(std::uint64_t seed)
     // The history goes to the statistics on a thread of its own; how the
     // player's moves compare with the odds needs the odds tables, built off
     // this thread too.
-    m_statistics = std::make_unique<StatisticsWriter>(gamePath(m_baseDir, gamefiles::Statistics));
+    m_statistics = std::make_unique<StatisticsWriter>(gamePath(m_folders.data, gamefiles::Statistics));
     connect(m_statistics.get(), &StatisticsWriter::unavailable, this, [this](const FileStatus &status) {
         m_statisticsFailure = status;
         if (m_statisticsWarned || m_exiting)
@@ -139,7 +151,7 @@ void Application::showStatistics()
     if (m_statistics)
         m_statistics->flush();
     delete m_statisticsWindow; // it reads through the connection made afresh below
-    m_statisticsReader = std::make_unique<StatisticsDatabase>(gamePath(m_baseDir, gamefiles::Statistics),
+    m_statisticsReader = std::make_unique<StatisticsDatabase>(gamePath(m_folders.data, gamefiles::Statistics),
                                                               QStringLiteral("statisticsWindow"));
     FileStatus opened = m_statisticsFailure.value_or(FileStatus{});
     if (opened.ok())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datafolder.h"
+#include "gamefolders.h"
 #include "random.h"
 #include "settings.h"
 #include "settingsstore.h"
@@ -42,6 +43,10 @@ public:
     // baseDir is the program's folder, where gamedata lies.
     Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent = nullptr);
     Application(QString baseDir, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
+                QObject *parent = nullptr);
+    // The sounds are made over folders.media; an installed program's user folders are made here.
+    Application(GameFolders folders, const SoundFactory &makeSounds, QObject *parent = nullptr);
+    Application(GameFolders folders, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
                 QObject *parent = nullptr);
     ~Application() override;
 
@@ -85,7 +90,7 @@ private:
     void saveSettings();
     void warnAboutSettings(const FileStatus &status, Message::Id id);
 
-    QString m_baseDir;
+    GameFolders m_folders;
     DataFolder m_files;
     Settings m_settings;
     SettingsStore m_settingsStore;

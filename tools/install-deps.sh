@@ -10,6 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation2 xvfb xauth x11-utils imagemagick
   lame sox xdotool
+  desktop-file-utils appstream file
 )
 
 missing=()
