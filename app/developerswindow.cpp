@@ -108,7 +108,7 @@ DevelopersWindow::DevelopersWindow(SoundSystem &sounds, LinkOpener openLink, QWi
     m_credits[SiteLabel]->setText(SiteHost);
     m_credits[MailLabel]->setText(mail);
     for (int link : {MailLabel, SiteLabel}) {
-        m_credits[link]->setCursor(artwork::pointingHandCursor());
+        m_credits[link]->setCursor(artwork::pointingHandCursor(devicePixelRatioF()));
         m_credits[link]->setWordWrap(false);
     }
     retranslate();
