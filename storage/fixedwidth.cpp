@@ -3,7 +3,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <QHash>
+
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace {
@@ -32,6 +35,64 @@ qint64 allNines(int digitCount)
     for (int i = 0; i < digitCount && result < SaturatedMagnitude; ++i)
         result = result * 10 + 9;
     return result;
+}
+
+// Without a copy: a row has 78 fields, and files are read often.
+QByteArrayView strippedView(QByteArrayView field)
+{
+    qsizetype begin = 0;
+    qsizetype end = field.size();
+    while (begin < end && field[begin] == ' ')
+        ++begin;
+    while (end > begin && field[end - 1] == ' ')
+        --end;
+    return field.sliced(begin, end - begin);
+}
+
+// The code page as Qt's converter has it, looked up once: opening a
+// converter by name costs far more than the few characters of a field.
+// Empty without the code page.
+struct CodePage
+{
+    std::array<char16_t, 256> characters{};
+    QHash<char16_t, char> bytes; // the reverse, for the characters the page holds
+    bool valid = false;
+};
+
+const CodePage &windows1251()
+{
+    static const CodePage page = [] {
+        CodePage made;
+        QStringDecoder decoder("windows-1251");
+        if (!decoder.isValid())
+            return made;
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString character = decoder.decode(QByteArrayView(&byte, 1));
+            if (decoder.hasError() || character.size() != 1) {
+                decoder = QStringDecoder("windows-1251");
+                made.characters[b] = QChar::ReplacementCharacter;
+                continue;
+            }
+            made.characters[b] = character[0].unicode();
+        }
+        // Only a character that comes back as itself has a byte; the
+        // replacement character stands for bytes the page leaves out.
+        QStringEncoder encoder("windows-1251");
+        for (int b = 0; b < 256; ++b) {
+            const char16_t c = made.characters[b];
+            if (c == QChar::ReplacementCharacter || made.bytes.contains(c))
+                continue;
+            const QByteArray back = encoder.encode(QStringView(&c, 1));
+            if (encoder.hasError())
+                encoder = QStringEncoder("windows-1251");
+            else if (back.size() == 1 && static_cast<unsigned char>(back[0]) == b)
+                made.bytes.insert(c, static_cast<char>(b));
+        }
+        made.valid = true;
+        return made;
+    }();
+    return page;
 }
 
 } // namespace
@@ -78,18 +139,12 @@ QByteArray fixedwidth::text(QByteArrayView bytes, int width)
 
 QByteArray fixedwidth::stripped(QByteArrayView field)
 {
-    qsizetype begin = 0;
-    qsizetype end = field.size();
-    while (begin < end && field[begin] == ' ')
-        ++begin;
-    while (end > begin && field[end - 1] == ' ')
-        --end;
-    return field.sliced(begin, end - begin).toByteArray();
+    return strippedView(field).toByteArray();
 }
 
 double fixedwidth::readNumber(QByteArrayView field)
 {
-    const QByteArray s = stripped(field);
+    const QByteArrayView s = strippedView(field);
     qsizetype i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -142,8 +197,7 @@ std::optional<qint16> fixedwidth::readInt16(QByteArrayView field)
 
 QByteArray cp1251::encode(const QString &text)
 {
-    QStringEncoder encoder("windows-1251");
-    QStringDecoder decoder("windows-1251");
+    const CodePage &page = windows1251();
     QByteArray result;
     result.reserve(text.size());
 
@@ -151,43 +205,33 @@ QByteArray cp1251::encode(const QString &text)
     // surrogate pair included) becomes exactly one '?'.
     qsizetype i = 0;
     while (i < text.size()) {
-        qsizetype length = 1;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            length = 2;
-        const QStringView character = QStringView(text).sliced(i, length);
-        i += length;
-
-        if (length == 1 && character[0].unicode() < 0x80) {
-            result.append(static_cast<char>(character[0].unicode()));
-            continue;
-        }
-        if (!encoder.isValid() || !decoder.isValid()) {
+        const char16_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             result.append('?');
+            i += 2;
             continue;
         }
-        const QByteArray bytes = encoder.encode(character);
-        // A converter may substitute silently; only a byte that decodes back
-        // to the same character is a real mapping.
-        const bool mapped = !encoder.hasError() && bytes.size() == 1
-                            && QString(decoder.decode(bytes)) == character && !decoder.hasError();
-        if (encoder.hasError())
-            encoder = QStringEncoder("windows-1251");
-        if (decoder.hasError())
-            decoder = QStringDecoder("windows-1251");
-        result.append(mapped ? bytes : QByteArrayLiteral("?"));
+        ++i;
+        if (c < 0x80) {
+            result.append(static_cast<char>(c));
+            continue;
+        }
+        const auto found = page.bytes.constFind(c);
+        result.append(found != page.bytes.cend() ? *found : '?');
     }
     return result;
 }
 
 QString cp1251::decode(QByteArrayView bytes)
 {
-    QStringDecoder decoder("windows-1251");
-    if (decoder.isValid())
-        return decoder.decode(bytes);
-    // Without the code page only ASCII is certain.
-    QString result;
-    result.reserve(bytes.size());
-    for (const char c : bytes)
-        result.append(static_cast<unsigned char>(c) < 0x80 ? QChar(QLatin1Char(c)) : QChar(QChar::ReplacementCharacter));
+    const CodePage &page = windows1251();
+    QString result(bytes.size(), Qt::Uninitialized);
+    QChar *out = result.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        // Without the code page only ASCII is certain.
+        *out++ = page.valid || b < 0x80 ? QChar(page.valid ? page.characters[b] : char16_t(b))
+                                        : QChar(QChar::ReplacementCharacter);
+    }
     return result;
 }

@@ -66,6 +66,15 @@ private:
     FileStatus m_status;
 };
 
+// A head read from the file becomes the row only when it is whole.
+FileStatus takeRow(const QByteArray &head, QByteArray &row)
+{
+    if (head.size() < savegame::RowBytes)
+        return FileStatus::damaged(Damage::TooShort);
+    row = head;
+    return {};
+}
+
 } // namespace
 
 QByteArray savegame::encode(const SavedGame &game)
@@ -145,13 +154,16 @@ FileStatus savegame::read(const QString &path, QByteArray &row)
 {
     QByteArray head;
     FileStatus status = rowfile::readHead(path, RowBytes, head);
+    if (status.ok())
+        status = takeRow(head, row);
     if (!status.ok())
-        return status;
-    if (head.size() < RowBytes) {
-        status = FileStatus::damaged(Damage::TooShort);
         status.path = path;
-        return status;
-    }
-    row = head;
     return status;
+}
+
+FileStatus savegame::read(QIODevice &device, QByteArray &row)
+{
+    QByteArray head;
+    FileStatus status = rowfile::readHead(device, RowBytes, head);
+    return status.ok() ? takeRow(head, row) : status;
 }
