@@ -3,11 +3,11 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <QHash>
-
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -55,7 +55,9 @@ QByteArrayView strippedView(QByteArrayView field)
 struct CodePage
 {
     std::array<char16_t, 256> characters{};
-    QHash<char16_t, char> bytes; // the reverse, for the characters the page holds
+    // The reverse by UTF-16 unit, for the characters the page holds; 0 for
+    // the rest (the NUL byte is ASCII and never looked up here).
+    std::vector<char> bytes = std::vector<char>(0x10000, '\0');
     bool valid = false;
 };
 
@@ -81,13 +83,13 @@ const CodePage &windows1251()
         QStringEncoder encoder("windows-1251");
         for (int b = 0; b < 256; ++b) {
             const char16_t c = made.characters[b];
-            if (c == QChar::ReplacementCharacter || made.bytes.contains(c))
+            if (c < 0x80 || c == QChar::ReplacementCharacter || made.bytes[c] != '\0')
                 continue;
             const QByteArray back = encoder.encode(QStringView(&c, 1));
             if (encoder.hasError())
                 encoder = QStringEncoder("windows-1251");
             else if (back.size() == 1 && static_cast<unsigned char>(back[0]) == b)
-                made.bytes.insert(c, static_cast<char>(b));
+                made.bytes[c] = static_cast<char>(b);
         }
         made.valid = true;
         return made;
@@ -100,6 +102,24 @@ const CodePage &windows1251()
 QByteArray fixedwidth::number(qint64 value, int width)
 {
     return text(signPositionText(value), width);
+}
+
+void fixedwidth::appendFittedNumber(QByteArray &row, qint64 value, int width)
+{
+    // The usual case, a value that fits with its sign position, without a
+    // temporary; the rest as fittedNumber() has it.
+    char digits[24];
+    char *begin = digits + 1;
+    const auto [end, error] = std::to_chars(begin, digits + sizeof digits, value);
+    if (error == std::errc() && value >= 0)
+        *--begin = ' ';
+    const qsizetype length = end - begin;
+    if (error != std::errc() || length > width) {
+        row += fittedNumber(value, width);
+        return;
+    }
+    row.append(begin, length);
+    row.append(width - length, ' ');
 }
 
 QByteArray fixedwidth::fittedNumber(qint64 value, int width)
@@ -216,8 +236,8 @@ QByteArray cp1251::encode(const QString &text)
             result.append(static_cast<char>(c));
             continue;
         }
-        const auto found = page.bytes.constFind(c);
-        result.append(found != page.bytes.cend() ? *found : '?');
+        const char byte = page.valid ? page.bytes[c] : '\0';
+        result.append(byte != '\0' ? byte : '?');
     }
     return result;
 }

@@ -13,7 +13,8 @@ constexpr int PhaseWidth = 20;
 class RowWriter
 {
 public:
-    void number(qint64 value, int width) { m_row += fixedwidth::fittedNumber(value, width); }
+    RowWriter() { m_row.reserve(savegame::RowBytes); }
+    void number(qint64 value, int width) { fixedwidth::appendFittedNumber(m_row, value, width); }
     void flag(std::optional<bool> value) { m_row += fixedwidth::flag(value.value_or(false)); }
     void text(const QString &value, int width) { m_row += fixedwidth::text(cp1251::encode(value), width); }
     QByteArray row() const { return m_row; }
