@@ -19,6 +19,11 @@
 
 #include <utility>
 
+namespace {
+// How long the rest of the start-up waits for a first frame that does not come.
+constexpr int FirstFrameWait = 2000;
+} // namespace
+
 Application::Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent)
     : Application(std::move(baseDir), makeSounds,
                   [](Settings &settings, SoundSystem &sounds) {
@@ -37,6 +42,8 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, const 
     , m_settingsLoaded(m_settingsStore.load(m_settings))
     , m_sounds(makeSounds(m_settings, m_baseDir))
 {
+    // The table comes first on screen; the sound device after it.
+    m_sounds->hold();
     m_sounds->setMusicVolume(m_settings.musicVolume);
     m_sounds->setEffectsVolume(m_settings.effectsVolume);
     m_window = makeWindow(m_settings, *m_sounds);
@@ -71,12 +78,19 @@ void Application::start(std::uint64_t seed)
     m_numbers.reseed(seed);
     m_window->setSavingEnabled(false);
     m_settings.MusicTrack = 1;
-    m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);
-    connect(m_window.get(), &TableWindow::recordsRequested, m_aux.get(), &AuxWindows::showRecords);
-    connect(m_window.get(), &TableWindow::rulesRequested, m_aux.get(), &AuxWindows::showRules);
-    connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
-    connect(m_window.get(), &TableWindow::keysRequested, m_aux.get(), &AuxWindows::showKeys);
-    m_aux->setHighContrast(m_settings.highContrast);
+    m_started = true;
+    // The windows are made at their first showing if the player is quicker
+    // than the first frame.
+    const auto showAux = [this](void (AuxWindows::*showing)()) {
+        return [this, showing] {
+            if (AuxWindows *aux = auxWindows())
+                (aux->*showing)();
+        };
+    };
+    connect(m_window.get(), &TableWindow::recordsRequested, this, showAux(&AuxWindows::showRecords));
+    connect(m_window.get(), &TableWindow::rulesRequested, this, showAux(&AuxWindows::showRules));
+    connect(m_window.get(), &TableWindow::developersRequested, this, showAux(&AuxWindows::showDevelopers));
+    connect(m_window.get(), &TableWindow::keysRequested, this, showAux(&AuxWindows::showKeys));
     m_settings.MusicOn = true;
     m_settings.SoundsOn = true;
     m_settings.AnimationOn = true;
@@ -102,14 +116,47 @@ void Application::start(std::uint64_t seed)
     m_game->newGame();
 }
 
+AuxWindows *Application::auxWindows()
+{
+    if (!m_aux && m_started && !m_exiting) {
+        m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);
+        m_aux->setHighContrast(m_settings.highContrast);
+    }
+    return m_aux.get();
+}
+
 void Application::show()
 {
     m_window->adjustSize();
     m_window->centreOnScreen();
+    // The rest of the start-up follows the first frame, or a moment after
+    // showing should no frame come (a minimised start).
+    m_window->installEventFilter(this);
+    QTimer::singleShot(FirstFrameWait, this, &Application::finishStartUp);
     m_window->show();
     // Said once the table is up, so the player sees where the game goes on.
     if (!m_settingsLoaded.ok())
         QTimer::singleShot(0, this, [this] { warnAboutSettings(m_settingsLoaded, Message::Id::SettingsUnreadable); });
+}
+
+bool Application::eventFilter(QObject *watched, QEvent *event)
+{
+    // Queued, so the frame is on screen before anything else is made.
+    if (watched == m_window.get() && event->type() == QEvent::Paint) {
+        m_window->removeEventFilter(this);
+        QTimer::singleShot(0, this, &Application::finishStartUp);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::finishStartUp()
+{
+    if (m_startedUp || m_exiting)
+        return;
+    m_startedUp = true;
+    m_sounds->release();
+    auxWindows();
+    emit startedUp();
 }
 
 void Application::showSettings()

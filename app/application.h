@@ -56,8 +56,11 @@ public:
     GameController &game() { return *m_game; }
     Settings &settings() { return m_settings; }
     SoundSystem &sounds() { return *m_sounds; }
-    // The records, rules and developers windows; null before start().
-    AuxWindows *auxWindows() { return m_aux.get(); }
+    // The records, rules and developers windows; null before start(). They
+    // are made after the table's first frame, or here when asked for sooner.
+    AuxWindows *auxWindows();
+    // The table's first frame has been painted and what waited for it is done.
+    bool isStartedUp() const { return m_startedUp; }
 
 public slots:
     // Stops the music, closes every window and ends the event loop; runs once.
@@ -69,8 +72,16 @@ public slots:
 
 signals:
     void exited();
+    // After the table's first frame: the sound plays, the other windows exist.
+    void startedUp();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the first frame need not wait for: the sound device, the music,
+    // the records, rules and developers windows. Runs once.
+    void finishStartUp();
     void saveSettings();
     void warnAboutSettings(const FileStatus &status, Message::Id id);
 
@@ -94,4 +105,6 @@ private:
     QPointer<StatisticsWindow> m_statisticsWindow; // its close box deletes it
     bool m_statisticsWarned = false;
     bool m_exiting = false;
+    bool m_started = false;
+    bool m_startedUp = false;
 };
