@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "artwork.h"
 #include "auxwindows.h"
 #include "gamecontroller.h"
 #include "gamepaths.h"
@@ -154,6 +155,7 @@ void Application::finishStartUp()
     if (m_startedUp || m_exiting)
         return;
     m_startedUp = true;
+    m_window->setWindowIcon(artwork::appIcon());
     m_sounds->release();
     auxWindows();
     emit startedUp();

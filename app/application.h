@@ -79,8 +79,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // What the first frame need not wait for: the sound device, the music,
-    // the records, rules and developers windows. Runs once.
+    // What the first frame need not wait for: the window icon, the sound
+    // device, the music, the records, rules and developers windows. Runs once.
     void finishStartUp();
     void saveSettings();
     void warnAboutSettings(const FileStatus &status, Message::Id id);

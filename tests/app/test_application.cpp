@@ -162,9 +162,10 @@ private slots:
     }
 
     // The first frame waits for nothing it does not show: no player opens,
-    // nothing sounds and no other window is made before it. Right after it
-    // the music starts from track 1, the effects asked sound, and the
-    // records, rules and developers windows exist, hidden.
+    // nothing sounds, no other window is made and the icon is not decoded
+    // before it. Right after it the music starts from track 1, the effects
+    // asked sound, the icon is set, and the records, rules and developers
+    // windows exist, hidden.
     void startUpFinishesAfterTheFirstFrame()
     {
         QTemporaryDir dir;
@@ -187,9 +188,11 @@ private slots:
 
         QStringList musicAtFrame{QStringLiteral("not painted")};
         int windowsAtFrame = -1;
+        bool iconAtFrame = true;
         FirstFrameProbe probe([&] {
             musicAtFrame = music->log();
             windowsAtFrame = auxWindowsMade();
+            iconAtFrame = !app.window().windowIcon().isNull();
         });
         app.window().installEventFilter(&probe);
         app.show();
@@ -197,6 +200,8 @@ private slots:
         QVERIFY(probe.painted);
         QCOMPARE(musicAtFrame, QStringList{});
         QCOMPARE(windowsAtFrame, 0);
+        QVERIFY(!iconAtFrame);
+        QVERIFY(!app.window().windowIcon().isNull());
 
         const QString first = QStringLiteral("File ") + gamePath(dir.path(), gamefiles::musicTrack(1));
         QCOMPARE(music->log(), (QStringList{first, "Open", "Play"}));
