@@ -101,7 +101,8 @@ void Application::start(std::uint64_t seed)
 
     // The history goes to the statistics on a thread of its own; how the
     // player's moves compare with the odds needs the odds tables, built off
-    // this thread too once the table is on screen (finishStartUp()).
+    // this thread too. Both start once the table is on screen
+    // (finishStartUp()); the database opens sooner if a row comes first.
     m_statistics = std::make_unique<StatisticsWriter>(gamePath(m_baseDir, gamefiles::Statistics));
     connect(m_statistics.get(), &StatisticsWriter::unavailable, this, [this](const FileStatus &status) {
         m_statisticsFailure = status;
@@ -110,7 +111,6 @@ void Application::start(std::uint64_t seed)
         m_statisticsWarned = true;
         m_window->ask(Message(Message::Id::StatisticsUnavailable, status));
     });
-    m_statistics->start();
     m_game->setLog(m_statistics.get());
 
     m_game->newGame();
@@ -156,6 +156,8 @@ void Application::finishStartUp()
     m_startedUp = true;
     m_window->setWindowIcon(artwork::appIcon());
     m_sounds->release();
+    if (m_statistics)
+        m_statistics->start();
     m_oddsPrepared = std::async(std::launch::async, odds::prepare); // no bet is placed before the first frame
     auxWindows();
     emit startedUp();
