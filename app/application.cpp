@@ -16,6 +16,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <fontconfig/fontconfig.h>
+
 #include <future>
 
 #include <utility>
@@ -114,6 +116,11 @@ void Application::start(std::uint64_t seed)
     m_game->setLog(m_statistics.get());
 
     m_game->newGame();
+}
+
+std::future<void> Application::readFontsAhead()
+{
+    return std::async(std::launch::async, [] { FcInit(); });
 }
 
 AuxWindows *Application::auxWindows()

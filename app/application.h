@@ -43,6 +43,11 @@ public:
                 QObject *parent = nullptr);
     ~Application() override;
 
+    // Reads the font configuration on a thread of its own. Called before the
+    // QApplication is made: the table's text needs it for the first frame,
+    // and reading it takes longer than anything else before that frame.
+    static std::future<void> readFontsAhead();
+
     // Prepares everything and deals the first round; the table is not yet shown.
     // Game numbers follow the time of day, or a given seed to replay a run.
     void start();

@@ -7,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    const auto fonts = Application::readFontsAhead();
     QApplication qtApp(argc, argv);
     // Only the shutdown ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);

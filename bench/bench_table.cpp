@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -115,6 +116,8 @@ private:
 
 int runChild(int argc, char *argv[], bool table, bool later)
 {
+    // As main.cpp starts the game.
+    const auto fonts = table ? Application::readFontsAhead() : std::future<void>();
     QApplication qtApp(argc, argv);
     FirstFrame frame(later);
     if (table) {
