@@ -86,6 +86,7 @@ public:
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
+            m_sincePaint.start();
             QTimer::singleShot(0, [this] {
                 say("painted " + QByteArray::number(residentKb()));
                 if (!m_later)
@@ -95,6 +96,14 @@ public:
             });
         }
         return QObject::eventFilter(watched, event);
+    }
+
+    // The table's music starts with the rest of the start-up.
+    void watch(Application &app)
+    {
+        QObject::connect(&app, &Application::startedUp, [this] {
+            say("music " + QByteArray::number(static_cast<double>(m_sincePaint.nsecsElapsed()) / 1e6, 'f', 1));
+        });
     }
 
 private:
@@ -112,6 +121,7 @@ private:
 
     bool m_later;
     bool m_seen = false;
+    QElapsedTimer m_sincePaint;
 };
 
 int runChild(int argc, char *argv[], bool table, bool later)
@@ -128,6 +138,7 @@ int runChild(int argc, char *argv[], bool table, bool later)
         // Installed last, it sees the paint first: its report goes ahead of
         // what the program itself does after that frame.
         app.window().installEventFilter(&frame);
+        frame.watch(app);
         return QApplication::exec();
     }
     QMainWindow window;
@@ -182,6 +193,7 @@ struct LaterRun
 {
     double rssMb = 0;
     double idlePercent = 0;
+    double musicMs = 0; // from the first frame to the music's start
 };
 
 LaterRun later(const QString &mode)
@@ -190,7 +202,7 @@ LaterRun later(const QString &mode)
     child.start(QCoreApplication::applicationFilePath(), {mode, QStringLiteral("--later")});
     child.waitForFinished((IdleSeconds + 30) * 1000);
     const QByteArray output = child.readAllStandardOutput();
-    return {figure(output, "rss3") / 1024, figure(output, "idle")};
+    return {figure(output, "rss3") / 1024, figure(output, "idle"), figure(output, "music")};
 }
 
 double measureFlight(Application &app)
@@ -257,6 +269,8 @@ int main(int argc, char *argv[])
     std::printf("  table window        %8.1f MB\n", tableMb);
     std::printf("  bare QMainWindow    %8.1f MB\n", bareMb);
     std::printf("  ratio               %8.2f      goal <= 1.30\n\n", tableMb / bareMb);
+    std::printf("music after the first frame\n");
+    std::printf("  table window        %8.1f ms    goal <= 500 ms\n\n", tableLater.musicMs);
     std::printf("resident memory 3 s after the first frame\n");
     std::printf("  table window        %8.1f MB\n", tableLater.rssMb);
     std::printf("  bare QMainWindow    %8.1f MB\n", bareLater.rssMb);
