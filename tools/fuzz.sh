@@ -2,8 +2,9 @@
 # Runs every fuzz target of the file readers for SECONDS seconds each
 # (default 60), or until RUNS inputs when given, one after another, and
 # prints the inputs tried, the coverage and the time taken per target. The
-# targets start from the seeds of the real encoders and the corpus kept in
-# fuzz/corpus/, and add what they find in build-fuzz/fuzz/corpus/.
+# targets start from the seeds of the real encoders (build-fuzz/fuzz/corpus/,
+# written afresh each time) and the corpus kept in fuzz/corpus/, and add
+# what they find in build-fuzz/fuzz/finds/.
 #   --merge  minimises the kept corpus together with those finds, in place
 #   --ctest  runs them as CI does: a fixed number of inputs each (`ctest -L fuzz`)
 # Builds only the fuzz targets and the libraries they need, with clang, into
@@ -29,7 +30,8 @@ if [ "${1:-}" = "--merge" ]; then
     kept="$root/fuzz/corpus/$target"
     mkdir -p "$kept"
     fresh=$(mktemp -d)
-    "$dir/fuzz/$target" -merge=1 -max_len="${entry#*:}" "$fresh" "$kept" "$dir/fuzz/corpus/$target" \
+    mkdir -p "$dir/fuzz/finds/$target"
+    "$dir/fuzz/$target" -merge=1 -max_len="${entry#*:}" "$fresh" "$kept" "$dir/fuzz/finds/$target" "$dir/fuzz/corpus/$target" \
       >"$dir/fuzz/$target.merge.log" 2>&1
     rm -f "$kept"/*
     cp "$fresh"/* "$kept"/
@@ -45,13 +47,13 @@ status=0
 printf '%-16s %12s %8s %10s %8s\n' target executions edges seconds result
 for entry in "${targets[@]}"; do
   target=${entry%%:*}
-  mkdir -p "$root/fuzz/corpus/$target"
+  mkdir -p "$root/fuzz/corpus/$target" "$dir/fuzz/finds/$target"
   log="$dir/fuzz/$target.log"
   start=$(date +%s)
   result=ok
   "$dir/fuzz/$target" -max_total_time="$seconds" -runs="$runs" -max_len="${entry#*:}" -timeout=20 \
     -print_final_stats=1 -artifact_prefix="$dir/fuzz/crash-$target-" \
-    "$dir/fuzz/corpus/$target" "$root/fuzz/corpus/$target" >"$log" 2>&1 || { result=CRASH; status=1; }
+    "$dir/fuzz/finds/$target" "$dir/fuzz/corpus/$target" "$root/fuzz/corpus/$target" >"$log" 2>&1 || { result=CRASH; status=1; }
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   edges=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
   printf '%-16s %12s %8s %10s %8s\n' "$target" "${executions:-?}" "${edges:-?}" "$(( $(date +%s) - start ))" "$result"
