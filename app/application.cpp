@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "artwork.h"
 #include "auxwindows.h"
 #include "gamecontroller.h"
 #include "gamepaths.h"
@@ -17,9 +18,16 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <fontconfig/fontconfig.h>
+
 #include <future>
 
 #include <utility>
+
+namespace {
+// How long the rest of the start-up waits for a first frame that does not come.
+constexpr int FirstFrameWait = 2000;
+} // namespace
 
 Application::Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent)
     : Application(GameFolders::portable(baseDir), makeSounds, parent)
@@ -52,6 +60,8 @@ Application::Application(GameFolders folders, const SoundFactory &makeSounds, co
 {
     m_folders.makeUserFolders();
     applyLanguage(); // before any window says a word
+    // The table comes first on screen; the sound device after it.
+    m_sounds->hold();
     m_sounds->setMusicVolume(m_settings.musicVolume);
     m_sounds->setEffectsVolume(m_settings.effectsVolume);
     m_window = makeWindow(m_settings, *m_sounds);
@@ -88,14 +98,22 @@ void Application::start(std::uint64_t seed)
     m_numbers.reseed(seed);
     m_window->setSavingEnabled(false);
     m_settings.MusicTrack = 1;
-    m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_folders.data);
-    connect(m_window.get(), &TableWindow::recordsRequested, m_aux.get(), &AuxWindows::showRecords);
-    connect(m_window.get(), &TableWindow::rulesRequested, m_aux.get(), &AuxWindows::showRules);
-    connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
-    connect(m_window.get(), &TableWindow::keysRequested, m_aux.get(), &AuxWindows::showKeys);
-    m_aux->setHighContrast(m_settings.highContrast);
+    m_started = true;
+    // The windows are made at their first showing if the player is quicker
+    // than the first frame.
+    const auto showAux = [this](void (AuxWindows::*showing)()) {
+        return [this, showing] {
+            if (AuxWindows *aux = auxWindows())
+                (aux->*showing)();
+        };
+    };
+    connect(m_window.get(), &TableWindow::recordsRequested, this, showAux(&AuxWindows::showRecords));
+    connect(m_window.get(), &TableWindow::rulesRequested, this, showAux(&AuxWindows::showRules));
+    connect(m_window.get(), &TableWindow::developersRequested, this, showAux(&AuxWindows::showDevelopers));
+    connect(m_window.get(), &TableWindow::keysRequested, this, showAux(&AuxWindows::showKeys));
     connect(m_window.get(), &TableWindow::zoomChanged, this, [this](qreal zoom) {
-        m_aux->setZoom(zoom);
+        if (m_aux)
+            m_aux->setZoom(zoom);
         if (m_statisticsWindow)
             m_statisticsWindow->setZoom(zoom);
     });
@@ -108,7 +126,8 @@ void Application::start(std::uint64_t seed)
 
     // The history goes to the statistics on a thread of its own; how the
     // player's moves compare with the odds needs the odds tables, built off
-    // this thread too.
+    // this thread too. Both start once the table is on screen
+    // (finishStartUp()); the database opens sooner if a row comes first.
     m_statistics = std::make_unique<StatisticsWriter>(gamePath(m_folders.data, gamefiles::Statistics));
     connect(m_statistics.get(), &StatisticsWriter::unavailable, this, [this](const FileStatus &status) {
         m_statisticsFailure = status;
@@ -117,21 +136,62 @@ void Application::start(std::uint64_t seed)
         m_statisticsWarned = true;
         m_window->ask(Message(Message::Id::StatisticsUnavailable, status));
     });
-    m_statistics->start();
-    m_oddsPrepared = std::async(std::launch::async, odds::prepare);
     m_game->setLog(m_statistics.get());
 
     m_game->newGame();
+}
+
+std::future<void> Application::readFontsAhead()
+{
+    return std::async(std::launch::async, [] { FcInit(); });
+}
+
+AuxWindows *Application::auxWindows()
+{
+    if (!m_aux && m_started && !m_exiting) {
+        m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_folders.data);
+        m_aux->setHighContrast(m_settings.highContrast);
+        m_aux->setZoom(m_window->zoom());
+    }
+    return m_aux.get();
 }
 
 void Application::show()
 {
     m_window->adjustSize();
     m_window->centreOnScreen();
+    // The rest of the start-up follows the first frame, or a moment after
+    // showing should no frame come (a minimised start).
+    m_window->installEventFilter(this);
+    QTimer::singleShot(FirstFrameWait, this, &Application::finishStartUp);
     m_window->show();
     // Said once the table is up, so the player sees where the game goes on.
     if (!m_settingsLoaded.ok())
         QTimer::singleShot(0, this, [this] { warnAboutSettings(m_settingsLoaded, Message::Id::SettingsUnreadable); });
+}
+
+bool Application::eventFilter(QObject *watched, QEvent *event)
+{
+    // Queued, so the frame is on screen before anything else is made.
+    if (watched == m_window.get() && event->type() == QEvent::Paint) {
+        m_window->removeEventFilter(this);
+        QTimer::singleShot(0, this, &Application::finishStartUp);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::finishStartUp()
+{
+    if (m_startedUp || m_exiting)
+        return;
+    m_startedUp = true;
+    m_window->setWindowIcon(artwork::appIcon());
+    m_sounds->release();
+    if (m_statistics)
+        m_statistics->start();
+    m_oddsPrepared = std::async(std::launch::async, odds::prepare); // no bet is placed before the first frame
+    auxWindows();
+    emit startedUp();
 }
 
 void Application::showSettings()

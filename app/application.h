@@ -50,6 +50,11 @@ public:
                 QObject *parent = nullptr);
     ~Application() override;
 
+    // Reads the font configuration on a thread of its own. Called before the
+    // QApplication is made: the table's text needs it for the first frame,
+    // and reading it takes longer than anything else before that frame.
+    static std::future<void> readFontsAhead();
+
     // Prepares everything and deals the first round; the table is not yet shown.
     // Game numbers follow the time of day, or a given seed to replay a run.
     void start();
@@ -63,8 +68,11 @@ public:
     GameController &game() { return *m_game; }
     Settings &settings() { return m_settings; }
     SoundSystem &sounds() { return *m_sounds; }
-    // The records, rules and developers windows; null before start().
-    AuxWindows *auxWindows() { return m_aux.get(); }
+    // The records, rules and developers windows; null before start(). They
+    // are made after the table's first frame, or here when asked for sooner.
+    AuxWindows *auxWindows();
+    // The table's first frame has been painted and what waited for it is done.
+    bool isStartedUp() const { return m_startedUp; }
 
     // The language the program speaks now: the player's choice, or else the
     // first of the system's interface languages if it is English, and
@@ -84,9 +92,17 @@ public slots:
 
 signals:
     void exited();
+    // After the table's first frame: the sound plays, the other windows exist.
+    void startedUp();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyLanguage();
+    // What the first frame need not wait for: the window icon, the sound
+    // device, the music, the records, rules and developers windows. Runs once.
+    void finishStartUp();
     void saveSettings();
     void warnAboutSettings(const FileStatus &status, Message::Id id);
 
@@ -115,4 +131,6 @@ private:
     QPointer<StatisticsWindow> m_statisticsWindow; // its close box deletes it
     bool m_statisticsWarned = false;
     bool m_exiting = false;
+    bool m_started = false;
+    bool m_startedUp = false;
 };

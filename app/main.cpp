@@ -9,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    const auto fonts = Application::readFontsAhead();
     QCoreApplication::setApplicationName(QStringLiteral("twentyone"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TWENTYONE_VERSION));
     QCommandLineParser parser;

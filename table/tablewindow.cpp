@@ -112,7 +112,7 @@ TableWindow::TableWindow(Settings &settings, SoundSystem &sounds, QWidget *paren
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("21"));
-    setWindowIcon(artwork::appIcon());
+    // The icon (seven sizes to decode) comes after the first frame: Application.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     buildTable();
