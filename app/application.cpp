@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "artwork.h"
 #include "auxwindows.h"
 #include "gamecontroller.h"
 #include "gamepaths.h"
@@ -13,14 +14,34 @@
 #include "tablewindow.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+
+#include <fontconfig/fontconfig.h>
 
 #include <future>
 
 #include <utility>
 
+namespace {
+// How long the rest of the start-up waits for a first frame that does not come.
+constexpr int FirstFrameWait = 2000;
+} // namespace
+
 Application::Application(QString baseDir, const SoundFactory &makeSounds, QObject *parent)
-    : Application(std::move(baseDir), makeSounds,
+    : Application(GameFolders::portable(baseDir), makeSounds, parent)
+{
+}
+
+Application::Application(QString baseDir, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
+                         QObject *parent)
+    : Application(GameFolders::portable(baseDir), makeSounds, makeWindow, parent)
+{
+}
+
+Application::Application(GameFolders folders, const SoundFactory &makeSounds, QObject *parent)
+    : Application(std::move(folders), makeSounds,
                   [](Settings &settings, SoundSystem &sounds) {
                       return std::make_unique<TableWindow>(settings, sounds);
                   },
@@ -28,15 +49,19 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, QObjec
 {
 }
 
-Application::Application(QString baseDir, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
+Application::Application(GameFolders folders, const SoundFactory &makeSounds, const WindowFactory &makeWindow,
                          QObject *parent)
     : QObject(parent)
-    , m_baseDir(std::move(baseDir))
-    , m_files(m_baseDir)
-    , m_settingsStore(gamePath(m_baseDir, gamefiles::Settings))
+    , m_folders(std::move(folders))
+    , m_files(m_folders.data)
+    , m_settingsStore(gamePath(m_folders.config, gamefiles::Settings))
     , m_settingsLoaded(m_settingsStore.load(m_settings))
-    , m_sounds(makeSounds(m_settings, m_baseDir))
+    , m_sounds(makeSounds(m_settings, m_folders.media))
 {
+    m_folders.makeUserFolders();
+    applyLanguage(); // before any window says a word
+    // The table comes first on screen; the sound device after it.
+    m_sounds->hold();
     m_sounds->setMusicVolume(m_settings.musicVolume);
     m_sounds->setEffectsVolume(m_settings.effectsVolume);
     m_window = makeWindow(m_settings, *m_sounds);
@@ -46,6 +71,8 @@ Application::Application(QString baseDir, const SoundFactory &makeSounds, const 
     connect(m_window.get(), &TableWindow::settingsRequested, this, &Application::showSettings);
     connect(m_window.get(), &TableWindow::settingsChanged, this, &Application::saveSettings);
     connect(m_window.get(), &TableWindow::statisticsRequested, this, &Application::showStatistics);
+    connect(m_window.get(), &TableWindow::languageChosen, this, &Application::switchLanguage);
+    m_window->showLanguage(m_spoken);
 }
 
 Application::~Application()
@@ -71,12 +98,25 @@ void Application::start(std::uint64_t seed)
     m_numbers.reseed(seed);
     m_window->setSavingEnabled(false);
     m_settings.MusicTrack = 1;
-    m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_baseDir);
-    connect(m_window.get(), &TableWindow::recordsRequested, m_aux.get(), &AuxWindows::showRecords);
-    connect(m_window.get(), &TableWindow::rulesRequested, m_aux.get(), &AuxWindows::showRules);
-    connect(m_window.get(), &TableWindow::developersRequested, m_aux.get(), &AuxWindows::showDevelopers);
-    connect(m_window.get(), &TableWindow::keysRequested, m_aux.get(), &AuxWindows::showKeys);
-    m_aux->setHighContrast(m_settings.highContrast);
+    m_started = true;
+    // The windows are made at their first showing if the player is quicker
+    // than the first frame.
+    const auto showAux = [this](void (AuxWindows::*showing)()) {
+        return [this, showing] {
+            if (AuxWindows *aux = auxWindows())
+                (aux->*showing)();
+        };
+    };
+    connect(m_window.get(), &TableWindow::recordsRequested, this, showAux(&AuxWindows::showRecords));
+    connect(m_window.get(), &TableWindow::rulesRequested, this, showAux(&AuxWindows::showRules));
+    connect(m_window.get(), &TableWindow::developersRequested, this, showAux(&AuxWindows::showDevelopers));
+    connect(m_window.get(), &TableWindow::keysRequested, this, showAux(&AuxWindows::showKeys));
+    connect(m_window.get(), &TableWindow::zoomChanged, this, [this](qreal zoom) {
+        if (m_aux)
+            m_aux->setZoom(zoom);
+        if (m_statisticsWindow)
+            m_statisticsWindow->setZoom(zoom);
+    });
     m_settings.MusicOn = true;
     m_settings.SoundsOn = true;
     m_settings.AnimationOn = true;
@@ -86,8 +126,9 @@ void Application::start(std::uint64_t seed)
 
     // The history goes to the statistics on a thread of its own; how the
     // player's moves compare with the odds needs the odds tables, built off
-    // this thread too.
-    m_statistics = std::make_unique<StatisticsWriter>(gamePath(m_baseDir, gamefiles::Statistics));
+    // this thread too. Both start once the table is on screen
+    // (finishStartUp()); the database opens sooner if a row comes first.
+    m_statistics = std::make_unique<StatisticsWriter>(gamePath(m_folders.data, gamefiles::Statistics));
     connect(m_statistics.get(), &StatisticsWriter::unavailable, this, [this](const FileStatus &status) {
         m_statisticsFailure = status;
         if (m_statisticsWarned || m_exiting)
@@ -95,21 +136,62 @@ void Application::start(std::uint64_t seed)
         m_statisticsWarned = true;
         m_window->ask(Message(Message::Id::StatisticsUnavailable, status));
     });
-    m_statistics->start();
-    m_oddsPrepared = std::async(std::launch::async, odds::prepare);
     m_game->setLog(m_statistics.get());
 
     m_game->newGame();
+}
+
+std::future<void> Application::readFontsAhead()
+{
+    return std::async(std::launch::async, [] { FcInit(); });
+}
+
+AuxWindows *Application::auxWindows()
+{
+    if (!m_aux && m_started && !m_exiting) {
+        m_aux = std::make_unique<AuxWindows>(m_window.get(), *m_sounds, m_folders.data);
+        m_aux->setHighContrast(m_settings.highContrast);
+        m_aux->setZoom(m_window->zoom());
+    }
+    return m_aux.get();
 }
 
 void Application::show()
 {
     m_window->adjustSize();
     m_window->centreOnScreen();
+    // The rest of the start-up follows the first frame, or a moment after
+    // showing should no frame come (a minimised start).
+    m_window->installEventFilter(this);
+    QTimer::singleShot(FirstFrameWait, this, &Application::finishStartUp);
     m_window->show();
     // Said once the table is up, so the player sees where the game goes on.
     if (!m_settingsLoaded.ok())
         QTimer::singleShot(0, this, [this] { warnAboutSettings(m_settingsLoaded, Message::Id::SettingsUnreadable); });
+}
+
+bool Application::eventFilter(QObject *watched, QEvent *event)
+{
+    // Queued, so the frame is on screen before anything else is made.
+    if (watched == m_window.get() && event->type() == QEvent::Paint) {
+        m_window->removeEventFilter(this);
+        QTimer::singleShot(0, this, &Application::finishStartUp);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::finishStartUp()
+{
+    if (m_startedUp || m_exiting)
+        return;
+    m_startedUp = true;
+    m_window->setWindowIcon(artwork::appIcon());
+    m_sounds->release();
+    if (m_statistics)
+        m_statistics->start();
+    m_oddsPrepared = std::async(std::launch::async, odds::prepare); // no bet is placed before the first frame
+    auxWindows();
+    emit startedUp();
 }
 
 void Application::showSettings()
@@ -129,7 +211,7 @@ void Application::showStatistics()
     if (m_statistics)
         m_statistics->flush();
     delete m_statisticsWindow; // it reads through the connection made afresh below
-    m_statisticsReader = std::make_unique<StatisticsDatabase>(gamePath(m_baseDir, gamefiles::Statistics),
+    m_statisticsReader = std::make_unique<StatisticsDatabase>(gamePath(m_folders.data, gamefiles::Statistics),
                                                               QStringLiteral("statisticsWindow"));
     FileStatus opened = m_statisticsFailure.value_or(FileStatus{});
     if (opened.ok())
@@ -138,16 +220,54 @@ void Application::showStatistics()
         m_statisticsWindow = new StatisticsWindow(*m_statisticsReader, *m_sounds, m_window.get());
         m_statisticsWindow->setClearer([this] { return m_statistics ? m_statistics->clear() : FileStatus{}; });
     } else {
-        const QString reason = opened.problem == FileProblem::Missing
-            ? QStringLiteral("Ще не зіграно жодного раунду.")
-            : fileProblemText(opened);
-        m_statisticsWindow = new StatisticsWindow(reason, *m_sounds, m_window.get());
+        m_statisticsWindow = new StatisticsWindow(opened, *m_sounds, m_window.get());
     }
     m_statisticsWindow->setHighContrast(m_settings.highContrast);
+    m_statisticsWindow->setZoom(m_window->zoom());
     QRect frame = m_statisticsWindow->frameGeometry();
     frame.moveCenter(m_window->frameGeometry().center());
     m_statisticsWindow->move(frame.topLeft());
     m_statisticsWindow->show();
+}
+
+Language Application::spokenLanguage(Language chosen, const QStringList &systemLanguages)
+{
+    if (chosen != Language::System)
+        return chosen;
+    return QLocale(systemLanguages.value(0)).language() == QLocale::English ? Language::English
+                                                                             : Language::Ukrainian;
+}
+
+void Application::applyLanguage()
+{
+    const Language spoken = spokenLanguage(m_settings.language, QLocale::system().uiLanguages());
+    if (m_languageApplied && spoken == m_spoken)
+        return;
+    m_languageApplied = true;
+    // Installing and removing translators tells every window to say its words again.
+    QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    // Without its translation English cannot be spoken: the program stays Ukrainian.
+    if (spoken == Language::English && m_translator.load(QStringLiteral(":/i18n/twentyone_en.qm"))) {
+        QCoreApplication::installTranslator(&m_translator);
+        m_spoken = Language::English;
+    } else {
+        // Qt's own dialogs speak Ukrainian too where Debian has its translation.
+        if (m_qtTranslator.load(QStringLiteral("qtbase_uk"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qtTranslator);
+        m_spoken = Language::Ukrainian;
+    }
+    if (m_window)
+        m_window->showLanguage(m_spoken);
+}
+
+void Application::switchLanguage(Language language)
+{
+    if (m_exiting)
+        return;
+    m_settings.language = language;
+    applyLanguage();
+    saveSettings();
 }
 
 void Application::saveSettings()

@@ -37,6 +37,7 @@ RecordsWindow *AuxWindows::ensureRecords()
     if (!m_records) {
         m_records = new RecordsWindow(m_sounds);
         m_records->setHighContrast(m_highContrast);
+        m_records->setZoom(m_zoom);
         connect(m_records, &BackWindow::wentBack, this, &AuxWindows::showTableWindow);
         connect(m_records, &BackWindow::closed, this, &AuxWindows::showTableWindow);
     }
@@ -48,6 +49,7 @@ RulesWindow *AuxWindows::ensureRules()
     if (!m_rules) {
         m_rules = new RulesWindow(m_sounds, m_table);
         m_rules->setHighContrast(m_highContrast);
+        m_rules->setZoom(m_zoom);
     }
     return m_rules;
 }
@@ -57,6 +59,7 @@ DevelopersWindow *AuxWindows::ensureDevelopers()
     if (!m_developers) {
         m_developers = new DevelopersWindow(m_sounds, m_openLink, m_table);
         m_developers->setHighContrast(m_highContrast);
+        m_developers->setZoom(m_zoom);
     }
     return m_developers;
 }
@@ -66,6 +69,7 @@ KeysWindow *AuxWindows::ensureKeys()
     if (!m_keys) {
         m_keys = new KeysWindow(m_sounds, m_table);
         m_keys->setHighContrast(m_highContrast);
+        m_keys->setZoom(m_zoom);
     }
     return m_keys;
 }
@@ -156,6 +160,16 @@ void AuxWindows::setHighContrast(bool on)
                                static_cast<BackWindow *>(m_developers), static_cast<BackWindow *>(m_keys)}) {
         if (window)
             window->setHighContrast(on);
+    }
+}
+
+void AuxWindows::setZoom(qreal zoom)
+{
+    m_zoom = zoom;
+    for (BackWindow *window : {static_cast<BackWindow *>(m_records), static_cast<BackWindow *>(m_rules),
+                               static_cast<BackWindow *>(m_developers), static_cast<BackWindow *>(m_keys)}) {
+        if (window)
+            window->setZoom(zoom);
     }
 }
 

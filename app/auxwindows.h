@@ -42,6 +42,8 @@ public:
     // The look of them all, also of those made afresh later.
     bool isHighContrast() const { return m_highContrast; }
     void setHighContrast(bool on);
+    // The table's zoom, which the windows follow.
+    void setZoom(qreal zoom);
 
     RecordsWindow *recordsWindow() const { return m_records; }
     RulesWindow *rulesWindow() const { return m_rules; }
@@ -66,4 +68,5 @@ private:
     QPointer<KeysWindow> m_keys;
     bool m_shuttingDown = false;
     bool m_highContrast = false;
+    qreal m_zoom = 1.0;
 };

@@ -25,14 +25,28 @@ void BackButton::setFace(Face face)
 
 QSize BackButton::sizeHint() const
 {
-    return artwork::backPlate(Normal).deviceIndependentSize().toSize();
+    return artwork::backPlateSize();
 }
 
 void BackButton::paintEvent(QPaintEvent *)
 {
+    // The plate is drawn for the size the button has now, never stretched.
+    QPixmap &face = m_faces[m_face];
+    if (face.isNull() || face.deviceIndependentSize().toSize() != size()
+        || !qFuzzyCompare(face.devicePixelRatio(), devicePixelRatioF())) {
+        const qreal zoom = qreal(width()) / artwork::backPlateSize().width();
+        face = artwork::backPlate(m_face, devicePixelRatioF(), zoom);
+    }
     QPainter painter(this);
-    const QPixmap face = artwork::backPlate(m_face, devicePixelRatioF());
     painter.drawPixmap(rect(), face);
+}
+
+void BackButton::changeEvent(QEvent *event)
+{
+    // The lettering is in the program's language.
+    if (event->type() == QEvent::LanguageChange)
+        m_faces = {};
+    QAbstractButton::changeEvent(event);
 }
 
 void BackButton::mouseMoveEvent(QMouseEvent *event)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QPixmap>
+
+#include <array>
 
 // The "Назад" button of the auxiliary windows: its whole face is one of the
 // two back plates, 0 normal and 1 hover. It has no disabled look. The face
@@ -25,7 +28,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     Face m_face = Normal;
+    // The plates drawn for the button's size and screen.
+    std::array<QPixmap, 2> m_faces;
 };

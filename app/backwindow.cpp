@@ -6,8 +6,10 @@
 #include "soundsystem.h"
 #include "tablelook.h"
 
+#include <QEvent>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -40,7 +42,8 @@ BackWindow::BackWindow(const QString &objectName, const QString &title, QSize cl
     setWindowTitle(title);
     setWindowIcon(artwork::appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()));
+    m_baseSize = QSize(twips::toPixels(clientTwips.width()), twips::toPixels(clientTwips.height()));
+    setFixedSize(m_baseSize);
 
     setAutoFillBackground(true);
     applyLook();
@@ -49,8 +52,23 @@ BackWindow::BackWindow(const QString &objectName, const QString &title, QSize cl
     setMouseTracking(true);
 
     m_back->setObjectName(QStringLiteral("Command1"));
-    m_back->setAccessibleDescription(QStringLiteral("Клавіша Esc"));
+    nameBackButton();
     connect(m_back, &BackButton::clicked, this, &BackWindow::goBack);
+}
+
+void BackWindow::nameBackButton()
+{
+    m_back->setAccessibleName(tr("Назад"));
+    m_back->setAccessibleDescription(tr("Клавіша Esc"));
+}
+
+void BackWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        nameBackButton();
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void BackWindow::placeBackButton(const QRect &twips)
@@ -71,6 +89,15 @@ QLabel *BackWindow::addLabel(const QString &objectName, const QString &text, con
     m_texts.append({label, colour});
     colourText(m_texts.constLast());
     return label;
+}
+
+void BackWindow::setZoom(qreal zoom)
+{
+    m_layout.setZoom(zoom);
+    if (layout())
+        layout()->activate();
+    else
+        setFixedSize((QSizeF(m_baseSize) * zoom).toSize());
 }
 
 void BackWindow::setHighContrast(bool on)

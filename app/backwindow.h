@@ -1,6 +1,7 @@
 #pragma once
 
 #include "twips.h"
+#include "zoomlayout.h"
 
 #include <QColor>
 #include <QList>
@@ -33,6 +34,10 @@ public:
     bool isHighContrast() const { return m_highContrast; }
     void setHighContrast(bool on);
 
+    // The window grows with the table: size, places and fonts alike.
+    qreal zoom() const { return m_layout.zoom(); }
+    void setZoom(qreal zoom);
+
 Q_SIGNALS:
     // After the back button has hidden the window.
     void wentBack();
@@ -48,7 +53,12 @@ protected:
     QLabel *addLabel(const QString &objectName, const QString &text, const QRect &twips,
                      const QFont &font, const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft);
 
+    // Each window's own texts in the language now: called by the window's
+    // constructor and again at every change of language.
+    virtual void retranslate() {}
+
     void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -60,12 +70,15 @@ private:
     };
 
     void goBack();
+    void nameBackButton();
     void applyLook();
     void colourText(const Text &text) const;
 
     SoundSystem &m_sounds;
     CloseSound m_closeSound;
     BackButton *m_back;
+    QSize m_baseSize;
+    ZoomLayout m_layout{this};
     QList<Text> m_texts;
     bool m_highContrast = false;
 };

@@ -1,5 +1,6 @@
 #include "chartwidget.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -23,6 +24,17 @@ QSize ChartWidget::minimumSizeHint() const
     return sizeHint();
 }
 
+QString ChartWidget::noRounds() { return tr("Ще немає зіграних раундів."); }
+
+void ChartWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        describe();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
 int ChartWidget::niceStep(int span, int maxSteps)
 {
     const int least = std::max(1, (std::max(span, 0) + std::max(maxSteps, 1) - 1) / std::max(maxSteps, 1));
@@ -38,7 +50,7 @@ int ChartWidget::niceStep(int span, int maxSteps)
 void ChartWidget::paintEmpty(QPainter &painter) const
 {
     painter.setPen(axisColour());
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Ще немає зіграних раундів."));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, noRounds());
 }
 
 QRectF ChartWidget::paintValueAxis(QPainter &painter, int top, int step, const std::function<QString(int)> &label,

@@ -27,6 +27,11 @@ public:
 protected:
     explicit ChartWidget(QWidget *parent);
 
+    // The accessible name and description, in the language now.
+    virtual void describe() = 0;
+    void changeEvent(QEvent *event) override;
+    static QString noRounds();
+
     QColor axisColour() const { return palette().color(QPalette::WindowText); }
     QColor dataColour() const { return palette().color(QPalette::Highlight); }
 

@@ -24,7 +24,7 @@ public:
 
     static const QString MailAddress;
     static const QString SiteHost;
-    static QString mailLink();  // "mailto:" address "?Subject=" subject
+    static QString mailLink();  // "mailto:" address "?Subject=" subject, in the language now
     static QUrl siteUrl();
 
     // Without an opener the links go to QDesktopServices.
@@ -32,10 +32,14 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void retranslate() override;
 
 private:
     void labelClicked(int index);
 
     LinkOpener m_openLink;
+    QLabel *m_icon = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_footer = nullptr;
     std::array<QLabel *, 10> m_credits{};  // elements 1..9
 };

@@ -20,32 +20,32 @@ QString keyText(const QKeySequence &keys) { return keys.toString(QKeySequence::N
 QList<KeysWindow::Key> KeysWindow::tableKeys()
 {
     return {
-        {QStringLiteral("↑ / ↓ або + / −"), QStringLiteral("змінити ставку")},
-        {QStringLiteral("Enter"), QStringLiteral("зробити ставку, досить або далі —\nте, що зараз доступне")},
-        {QStringLiteral("D"), QStringLiteral("тягнути карту")},
-        {QStringLiteral("S"), QStringLiteral("досить")},
-        {QStringLiteral("Tab"), QStringLiteral("перейти до наступної кнопки")},
-        {QStringLiteral("Пробіл"), QStringLiteral("натиснути кнопку з фокусом")},
-        {QStringLiteral("Esc"), QStringLiteral("повернутися з вікна до столу")},
+        {tr("↑ / ↓ або + / −"), tr("змінити ставку")},
+        {QStringLiteral("Enter"), tr("зробити ставку, досить або далі —\nте, що зараз доступне")},
+        {QStringLiteral("D"), tr("тягнути карту")},
+        {QStringLiteral("S"), tr("досить")},
+        {QStringLiteral("Tab"), tr("перейти до наступної кнопки")},
+        {tr("Пробіл"), tr("натиснути кнопку з фокусом")},
+        {QStringLiteral("Esc"), tr("повернутися з вікна до столу")},
     };
 }
 
 QList<KeysWindow::Key> KeysWindow::menuKeys()
 {
     return {
-        {keyText(Qt::Key_F1), QStringLiteral("правила")},
-        {keyText(Qt::Key_F2), QStringLiteral("нова гра")},
-        {keyText(Qt::Key_F3), QStringLiteral("завантажити гру")},
-        {keyText(Qt::Key_F4), QStringLiteral("зберегти гру")},
-        {keyText(Qt::Key_F5), QStringLiteral("рекорди")},
-        {keyText(Qt::Key_F6), QStringLiteral("пауза")},
-        {keyText(Qt::Key_F8), QStringLiteral("підказки")},
-        {keyText(Qt::Key_F9), QStringLiteral("висока контрастність")},
-        {keyText(Qt::Key_F12), QStringLiteral("вихід")},
-        {keyText(Qt::CTRL | Qt::Key_M), QStringLiteral("музика")},
-        {keyText(Qt::CTRL | Qt::Key_S), QStringLiteral("звуки")},
-        {keyText(Qt::CTRL | Qt::Key_A), QStringLiteral("анімація")},
-        {keyText(Qt::CTRL | Qt::Key_I), QStringLiteral("розробники")},
+        {keyText(Qt::Key_F1), tr("правила")},
+        {keyText(Qt::Key_F2), tr("нова гра")},
+        {keyText(Qt::Key_F3), tr("завантажити гру")},
+        {keyText(Qt::Key_F4), tr("зберегти гру")},
+        {keyText(Qt::Key_F5), tr("рекорди")},
+        {keyText(Qt::Key_F6), tr("пауза")},
+        {keyText(Qt::Key_F8), tr("підказки")},
+        {keyText(Qt::Key_F9), tr("висока контрастність")},
+        {keyText(Qt::Key_F12), tr("вихід")},
+        {keyText(Qt::CTRL | Qt::Key_M), tr("музика")},
+        {keyText(Qt::CTRL | Qt::Key_S), tr("звуки")},
+        {keyText(Qt::CTRL | Qt::Key_A), tr("анімація")},
+        {keyText(Qt::CTRL | Qt::Key_I), tr("розробники")},
     };
 }
 
@@ -83,8 +83,9 @@ KeysWindow::KeysWindow(SoundSystem &sounds, QWidget *parent)
 
     auto *columns = new QHBoxLayout;
     columns->setSpacing(32);
-    columns->addLayout(column(QStringLiteral("table"), QStringLiteral("За столом:"), tableKeys()));
-    columns->addLayout(column(QStringLiteral("menu"), QStringLiteral("Меню:"), menuKeys()));
+    columns->addLayout(column(QStringLiteral("table"), QString(), tableKeys()));
+    columns->addLayout(column(QStringLiteral("menu"), QString(), menuKeys()));
+    retranslate();
 
     BackButton *back = backButton();
     back->setFixedSize(back->sizeHint());
@@ -98,4 +99,21 @@ KeysWindow::KeysWindow(SoundSystem &sounds, QWidget *parent)
     // shown so that it can be centred over the table.
     page->setSizeConstraint(QLayout::SetFixedSize);
     page->activate();
+}
+
+void KeysWindow::retranslate()
+{
+    setWindowTitle(tr("Клавіші"));
+    const std::pair<QString, QList<Key>> columns[] = {
+        {QStringLiteral("table"), tableKeys()},
+        {QStringLiteral("menu"), menuKeys()},
+    };
+    findChild<QLabel *>(QStringLiteral("tableHeading"))->setText(tr("За столом:"));
+    findChild<QLabel *>(QStringLiteral("menuHeading"))->setText(tr("Меню:"));
+    for (const auto &[name, keys] : columns) {
+        for (int i = 0; i < keys.size(); ++i) {
+            findChild<QLabel *>(QStringLiteral("%1Key_%2").arg(name).arg(i))->setText(keys[i].keys);
+            findChild<QLabel *>(QStringLiteral("%1Action_%2").arg(name).arg(i))->setText(keys[i].action);
+        }
+    }
 }

@@ -22,6 +22,10 @@ public:
 
     // Row i of a column is the pair of labels "tableKey_i" / "tableAction_i"
     // or "menuKey_i" / "menuAction_i".
+    // In the language now.
     static QList<Key> tableKeys();
     static QList<Key> menuKeys();
+
+protected:
+    void retranslate() override;
 };

@@ -20,7 +20,6 @@ PointsChart::PointsChart(QWidget *parent)
     : ChartWidget(parent)
 {
     setObjectName(QStringLiteral("pointsChart"));
-    setAccessibleName(QStringLiteral("Частка виграних раундів за очками Гравця"));
     describe();
 }
 
@@ -55,15 +54,16 @@ QList<PointsChart::Bar> PointsChart::bars(const Shares &shares)
 
 void PointsChart::describe()
 {
+    setAccessibleName(tr("Частка виграних раундів за очками Гравця"));
     QStringList parts;
     for (const Bar &bar : bars(m_shares)) {
         if (bar.rounds > 0)
-            parts << QStringLiteral("%1: %2 (%3 з %4)")
+            parts << tr("%1: %2 (%3 з %4)")
                          .arg(bar.label, percent(100.0 * bar.won / bar.rounds))
                          .arg(bar.won)
                          .arg(bar.rounds);
     }
-    setAccessibleDescription(parts.isEmpty() ? QStringLiteral("Ще немає зіграних раундів.")
+    setAccessibleDescription(parts.isEmpty() ? noRounds()
                                              : parts.join(QStringLiteral("; ")) + QLatin1Char('.'));
 }
 

@@ -37,7 +37,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void describe();
+    void describe() override;
 
     Shares m_shares;
 };

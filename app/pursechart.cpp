@@ -16,7 +16,6 @@ PurseChart::PurseChart(QWidget *parent)
     : ChartWidget(parent)
 {
     setObjectName(QStringLiteral("purseChart"));
-    setAccessibleName(QStringLiteral("Гроші Гравця в останній грі"));
     describe();
 }
 
@@ -31,13 +30,14 @@ void PurseChart::setPurse(const QList<int> &purse)
 
 void PurseChart::describe()
 {
+    setAccessibleName(tr("Гроші Гравця в останній грі"));
     if (m_purse.isEmpty()) {
-        setAccessibleDescription(QStringLiteral("Ще немає зіграних раундів."));
+        setAccessibleDescription(noRounds());
         return;
     }
     const auto [least, most] = std::minmax_element(m_purse.cbegin(), m_purse.cend());
-    setAccessibleDescription(QStringLiteral("Раундів: %1. Після першого — %2, після останнього — %3, "
-                                            "найменше %4, найбільше %5.")
+    setAccessibleDescription(tr("Раундів: %1. Після першого — %2, після останнього — %3, "
+                                "найменше %4, найбільше %5.")
                                  .arg(m_purse.size())
                                  .arg(m_purse.first())
                                  .arg(m_purse.last())

@@ -22,7 +22,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void describe();
+    void describe() override;
 
     QList<int> m_purse;
 };

@@ -1,6 +1,7 @@
 #include "recordswindow.h"
 
 #include "backbutton.h"
+#include "gamecontroller.h"
 #include "recordstable.h"
 
 #include <QLabel>
@@ -9,7 +10,7 @@ RecordsWindow::RecordsWindow(SoundSystem &sounds, QWidget *parent)
     : BackWindow(QStringLiteral("Form2"), QStringLiteral("Рекорди"), {4815, 5250},
                  CloseSound::None, sounds, parent, Qt::Window)
 {
-    addLabel(QStringLiteral("Label3"), QStringLiteral("Найкраща десятка:"),
+    m_heading = addLabel(QStringLiteral("Label3"), QStringLiteral("Найкраща десятка:"),
              twips::rect(360, 240, 3975, 495), windowFont(QStringLiteral("Arial"), 18, true, true),
              QColor(255, 255, 0), Qt::AlignHCenter);
 
@@ -27,13 +28,27 @@ RecordsWindow::RecordsWindow(SoundSystem &sounds, QWidget *parent)
     }
 
     placeBackButton(twips::rect(1560, 4560, 1695, 495));
-    describeRows();
+    retranslate();
+}
+
+void RecordsWindow::retranslate()
+{
+    setWindowTitle(tr("Рекорди"));
+    m_heading->setText(tr("Найкраща десятка:"));
+    if (m_shown)
+        showTable(*m_shown);
+    else
+        describeRows();
 }
 
 void RecordsWindow::showTable(const RecordsTable &table)
 {
+    m_shown = table;
     for (std::size_t k = 0; k < Rows; ++k) {
-        m_names[k]->setText(table.names[k]);
+        // The file keeps the default name in Ukrainian whatever the language;
+        // only its showing is translated.
+        const QString &name = table.names[k];
+        m_names[k]->setText(name == GameController::AnonymousName ? tr("Анонім") : name);
         m_scores[k]->setText(QString::number(table.scores[k]));
     }
     describeRows();
@@ -41,6 +56,7 @@ void RecordsWindow::showTable(const RecordsTable &table)
 
 void RecordsWindow::clearTable()
 {
+    m_shown.reset();
     for (int k = 0; k < Rows; ++k) {
         m_names[k]->clear();
         m_scores[k]->clear();
@@ -51,16 +67,15 @@ void RecordsWindow::clearTable()
 void RecordsWindow::describeRows()
 {
     for (std::size_t k = 0; k < Rows; ++k) {
-        const QString place = QStringLiteral("Місце %1").arg(k + 1);
+        const QString place = tr("Місце %1").arg(k + 1);
         const QString name = m_names[k]->text();
         const QString score = m_scores[k]->text();
         if (name.isEmpty() && score.isEmpty()) {
-            m_names[k]->setAccessibleName(place + QStringLiteral(": немає"));
-            m_scores[k]->setAccessibleName(place + QStringLiteral(", очки: немає"));
+            m_names[k]->setAccessibleName(tr("%1: немає").arg(place));
+            m_scores[k]->setAccessibleName(tr("%1, очки: немає").arg(place));
             continue;
         }
-        m_names[k]->setAccessibleName(place + QStringLiteral(": ")
-                                      + (name.isEmpty() ? QStringLiteral("без імені") : name));
-        m_scores[k]->setAccessibleName(place + QStringLiteral(", очки: ") + score);
+        m_names[k]->setAccessibleName(place + QStringLiteral(": ") + (name.isEmpty() ? tr("без імені") : name));
+        m_scores[k]->setAccessibleName(tr("%1, очки: %2").arg(place, score));
     }
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "backwindow.h"
+#include "recordstable.h"
 
 #include <array>
-
-struct RecordsTable;
+#include <optional>
 
 // "Form2": the ten best results, a name on the left and a score on the
 // right of each row, place 1 at the top. It takes the table window's place
@@ -22,6 +22,9 @@ public:
     void showTable(const RecordsTable &table);
     void clearTable();
 
+protected:
+    void retranslate() override;
+
 private:
     // A name or a score alone says nothing to a screen reader: each says
     // its place.
@@ -29,4 +32,6 @@ private:
 
     std::array<QLabel *, Rows> m_names{};
     std::array<QLabel *, Rows> m_scores{};
+    QLabel *m_heading = nullptr;
+    std::optional<RecordsTable> m_shown; // said again in a new language
 };

@@ -10,4 +10,11 @@ class RulesWindow final : public BackWindow
 
 public:
     explicit RulesWindow(SoundSystem &sounds, QWidget *parent = nullptr);
+
+protected:
+    void retranslate() override;
+
+private:
+    QLabel *m_heading = nullptr;
+    QList<QLabel *> m_lines;
 };

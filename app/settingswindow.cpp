@@ -2,6 +2,7 @@
 
 #include "artwork.h"
 
+#include <QEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -33,7 +34,6 @@ SettingsWindow::SettingsWindow(const Settings &settings, QWidget *parent)
     , m_given(settings)
 {
     setObjectName(QStringLiteral("settingsWindow"));
-    setWindowTitle(QStringLiteral("Налаштування"));
     setWindowIcon(artwork::appIcon());
     setModal(true);
 
@@ -47,28 +47,25 @@ SettingsWindow::SettingsWindow(const Settings &settings, QWidget *parent)
     grid->setColumnStretch(1, 1);
 
     // Created in reading order, which is also the Tab order.
-    m_musicOn = new QCheckBox(QStringLiteral("&Музика"), this);
+    m_musicOn = new QCheckBox(this);
     m_musicOn->setObjectName(QStringLiteral("musicOn"));
     m_musicOn->setChecked(settings.MusicOn);
     grid->addWidget(m_musicOn, 0, 0);
-    m_musicVolume = addVolume(*grid, 0, QStringLiteral("musicVolume"), QStringLiteral("Гучність музики"),
-                              settings.musicVolume);
+    m_musicVolume = addVolume(*grid, 0, QStringLiteral("musicVolume"), settings.musicVolume);
 
-    m_soundsOn = new QCheckBox(QStringLiteral("&Звуки"), this);
+    m_soundsOn = new QCheckBox(this);
     m_soundsOn->setObjectName(QStringLiteral("soundsOn"));
     m_soundsOn->setChecked(settings.SoundsOn);
     grid->addWidget(m_soundsOn, 1, 0);
-    m_effectsVolume = addVolume(*grid, 1, QStringLiteral("effectsVolume"), QStringLiteral("Гучність звуків"),
-                                settings.effectsVolume);
+    m_effectsVolume = addVolume(*grid, 1, QStringLiteral("effectsVolume"), settings.effectsVolume);
 
-    auto *speedLabel = new QLabel(QStringLiteral("&Швидкість анімації"), this);
+    auto *speedLabel = m_speedLabel = new QLabel(this);
     speedLabel->setObjectName(QStringLiteral("animationSpeedLabel"));
     m_animationSpeed = new QComboBox(this);
     m_animationSpeed->setObjectName(QStringLiteral("animationSpeed"));
-    m_animationSpeed->addItem(QStringLiteral("Повільно"), static_cast<int>(AnimationSpeed::Slow));
-    m_animationSpeed->addItem(QStringLiteral("Звичайно"), static_cast<int>(AnimationSpeed::Normal));
-    m_animationSpeed->addItem(QStringLiteral("Швидко"), static_cast<int>(AnimationSpeed::Fast));
-    m_animationSpeed->addItem(QStringLiteral("Миттєво"), static_cast<int>(AnimationSpeed::Instant));
+    for (AnimationSpeed speed : {AnimationSpeed::Slow, AnimationSpeed::Normal, AnimationSpeed::Fast,
+                                 AnimationSpeed::Instant})
+        m_animationSpeed->addItem(QString(), static_cast<int>(speed));
     const AnimationSpeed shown = isInstant(settings) ? AnimationSpeed::Instant : settings.animationSpeed;
     m_shownSpeed = m_animationSpeed->findData(static_cast<int>(shown));
     m_animationSpeed->setCurrentIndex(m_shownSpeed);
@@ -76,23 +73,22 @@ SettingsWindow::SettingsWindow(const Settings &settings, QWidget *parent)
     grid->addWidget(speedLabel, 2, 0);
     grid->addWidget(m_animationSpeed, 2, 1, 1, 2);
 
-    m_hints = new QCheckBox(QStringLiteral("&Підказки"), this);
+    m_hints = new QCheckBox(this);
     m_hints->setObjectName(QStringLiteral("hints"));
     m_hints->setChecked(settings.hints);
     grid->addWidget(m_hints, 3, 0, 1, 3);
 
-    m_highContrast = new QCheckBox(QStringLiteral("&Висока контрастність"), this);
+    m_highContrast = new QCheckBox(this);
     m_highContrast->setObjectName(QStringLiteral("highContrast"));
     m_highContrast->setChecked(settings.highContrast);
     grid->addWidget(m_highContrast, 4, 0, 1, 3);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setText(QStringLiteral("OK")); // the box makes it the default: Enter accepts
-    QPushButton *cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setText(QStringLiteral("Скасувати"));
+    // The box makes OK the default: Enter accepts.
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_cancel = buttons->button(QDialogButtonBox::Cancel);
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -102,16 +98,44 @@ SettingsWindow::SettingsWindow(const Settings &settings, QWidget *parent)
     layout->addWidget(buttons);
     // The dialog grows with its font and cannot be shrunk over its texts.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    retranslate();
+}
+
+void SettingsWindow::retranslate()
+{
+    setWindowTitle(tr("Налаштування"));
+    m_musicOn->setText(tr("&Музика"));
+    m_soundsOn->setText(tr("&Звуки"));
+    m_speedLabel->setText(tr("&Швидкість анімації"));
+    m_hints->setText(tr("&Підказки"));
+    m_highContrast->setText(tr("&Висока контрастність"));
+    const std::pair<QSlider *, QString> volumes[] = {
+        {m_musicVolume, tr("Гучність музики")},
+        {m_effectsVolume, tr("Гучність звуків")},
+    };
+    for (const auto &[slider, name] : volumes) {
+        slider->setAccessibleName(name);
+        slider->setToolTip(name);
+    }
+    const QString speeds[] = {tr("Повільно"), tr("Звичайно"), tr("Швидко"), tr("Миттєво")};
+    for (int i = 0; i < m_animationSpeed->count(); ++i)
+        m_animationSpeed->setItemText(i, speeds[i]);
+    m_ok->setText(tr("OK"));
+    m_cancel->setText(tr("Скасувати"));
+}
+
+void SettingsWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 // The slider and its figure, beside the switch in column 0 of `row`.
-QSlider *SettingsWindow::addVolume(QGridLayout &grid, int row, const QString &objectName,
-                                   const QString &accessibleName, int percent)
+QSlider *SettingsWindow::addVolume(QGridLayout &grid, int row, const QString &objectName, int percent)
 {
     auto *slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(objectName);
-    slider->setAccessibleName(accessibleName);
-    slider->setToolTip(accessibleName);
     slider->setRange(0, 100);
     slider->setPageStep(10);
     slider->setValue(percent);

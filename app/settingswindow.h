@@ -7,6 +7,8 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QLabel;
+class QPushButton;
 class QSlider;
 
 // "Налаштування": the player's switches and choices in one modal dialog,
@@ -29,9 +31,12 @@ public:
     // After OK: the settings as edited. Otherwise: those given, unchanged.
     Settings settings() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
-    QSlider *addVolume(QGridLayout &grid, int row, const QString &objectName, const QString &accessibleName,
-                       int percent);
+    void retranslate();
+    QSlider *addVolume(QGridLayout &grid, int row, const QString &objectName, int percent);
 
     Settings m_given;
     int m_shownSpeed = 0;
@@ -42,4 +47,7 @@ private:
     QComboBox *m_animationSpeed;
     QCheckBox *m_hints;
     QCheckBox *m_highContrast;
+    QLabel *m_speedLabel;
+    QPushButton *m_ok;
+    QPushButton *m_cancel;
 };

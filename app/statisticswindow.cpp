@@ -18,14 +18,14 @@
 #include <QShowEvent>
 #include <QStandardPaths>
 
+#include <span>
+
 namespace {
 
 const QColor Cyan(0, 255, 255);
 const QColor Yellow(255, 255, 0);
 const QColor White(255, 255, 255);
 
-const QString Title = QStringLiteral("Статистика");
-const QString ExportTitle = QStringLiteral("Експорт статистики");
 const QString NoFigure = QStringLiteral("—");
 
 // Charts are lines and bars, not text: 3:1 would do, high contrast asks more.
@@ -43,12 +43,58 @@ QString countAndShare(int part, int whole)
     return whole > 0 ? QStringLiteral("%1 (%2)").arg(part).arg(share(part, whole)) : QString::number(part);
 }
 
+// A figure: its objectName, its caption and what a screen reader says before its value.
+struct Row
+{
+    const char16_t *name;
+    const char *caption;
+    const char *spoken;
+    bool indented;
+};
+constexpr Row GameRows[] = {
+    {u"gamesPlayed",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Ігор зіграно:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Ігор зіграно"), false},
+    {u"gamesWon",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "виграно:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Ігор виграно"), true},
+    {u"gamesLost",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "програно:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Ігор програно"), true},
+    {u"roundsWon",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Раундів виграно:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Раундів виграно"), false},
+    {u"roundsDrawn",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "внічию:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Раундів внічию"), true},
+    {u"roundsLost",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "програно:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Раундів програно"), true},
+};
+constexpr Row RecordRows[] = {
+    {u"longestWinningStreak",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Найдовша серія виграних раундів:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Найдовша серія виграних раундів"), false},
+    {u"longestLosingStreak",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Найдовша серія програних раундів:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Найдовша серія програних раундів"), false},
+    {u"biggestPotWon",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Найбільший виграний банк:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Найбільший виграний банк"), false},
+    {u"bestRecordScore",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Найкращий результат:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Найкращий результат"), false},
+    {u"matchedDecisions",
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Збіг із кращим ходом:"),
+     QT_TRANSLATE_NOOP("StatisticsWindow", "Збіг із кращим ходом"), false},
+};
+
 QString suggestedCsvPath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("статистика-21.csv"));
+    return QDir(folder).filePath(StatisticsWindow::tr("статистика-21.csv"));
 }
 
 QString usualSaveFileAsker(QWidget *parent, const QString &title, const QString &suggestedPath,
@@ -65,16 +111,27 @@ StatisticsWindow::StatisticsWindow(StatisticsDatabase &database, SoundSystem &so
 }
 
 StatisticsWindow::StatisticsWindow(const QString &unavailableReason, SoundSystem &sounds, QWidget *parent)
-    : StatisticsWindow(nullptr, unavailableReason, sounds, parent)
+    : StatisticsWindow(nullptr, [unavailableReason] { return unavailableReason; }, sounds, parent)
 {
 }
 
-StatisticsWindow::StatisticsWindow(StatisticsDatabase *database, QString unavailableReason, SoundSystem &sounds,
-                                   QWidget *parent)
-    : BackWindow(QStringLiteral("statisticsWindow"), Title, {11400, 7800}, CloseSound::None, sounds, parent,
+StatisticsWindow::StatisticsWindow(const FileStatus &problem, SoundSystem &sounds, QWidget *parent)
+    : StatisticsWindow(
+          nullptr,
+          [problem] {
+              return problem.problem == FileProblem::Missing ? tr("Ще не зіграно жодного раунду.")
+                                                             : fileProblemText(problem);
+          },
+          sounds, parent)
+{
+}
+
+StatisticsWindow::StatisticsWindow(StatisticsDatabase *database, std::function<QString()> unavailableReason,
+                                   SoundSystem &sounds, QWidget *parent)
+    : BackWindow(QStringLiteral("statisticsWindow"), QString(), {11400, 7800}, CloseSound::None, sounds, parent,
                  Qt::Dialog)
     , m_database(database)
-    , m_unavailableReason(std::move(unavailableReason))
+    , m_givenReason(std::move(unavailableReason))
     , m_messageBox(dialogs::messageBox)
     , m_askSaveFile(usualSaveFileAsker)
     , m_lastCsvPath(suggestedCsvPath())
@@ -85,7 +142,7 @@ StatisticsWindow::StatisticsWindow(StatisticsDatabase *database, QString unavail
     const QFont chartTitleFont = windowFont(QStringLiteral("Arial"), 11, true, true);
     const QFont chartFont = windowFont(QStringLiteral("Arial"), 10, false, false);
 
-    QLabel *heading = addLabel(QStringLiteral("heading"), Title, {}, headingFont, Cyan, Qt::AlignHCenter);
+    QLabel *heading = addLabel(QStringLiteral("heading"), QString(), {}, headingFont, Cyan, Qt::AlignHCenter);
     heading->setWordWrap(false);
 
     // Laid out rather than placed, as in the keys window: the figures keep
@@ -94,35 +151,12 @@ StatisticsWindow::StatisticsWindow(StatisticsDatabase *database, QString unavail
     games->setHorizontalSpacing(12);
     games->setVerticalSpacing(4);
     const QString widestCount = QStringLiteral("88888 (100 %)");
-    struct Row
-    {
-        const char16_t *name;
-        const char16_t *caption;
-        const char16_t *spoken;
-        bool indented;
-    };
-    static constexpr Row GameRows[] = {
-        {u"gamesPlayed", u"Ігор зіграно:", u"Ігор зіграно", false},
-        {u"gamesWon", u"виграно:", u"Ігор виграно", true},
-        {u"gamesLost", u"програно:", u"Ігор програно", true},
-        {u"roundsWon", u"Раундів виграно:", u"Раундів виграно", false},
-        {u"roundsDrawn", u"внічию:", u"Раундів внічию", true},
-        {u"roundsLost", u"програно:", u"Раундів програно", true},
-    };
-    static constexpr Row RecordRows[] = {
-        {u"longestWinningStreak", u"Найдовша серія виграних раундів:", u"Найдовша серія виграних раундів", false},
-        {u"longestLosingStreak", u"Найдовша серія програних раундів:", u"Найдовша серія програних раундів", false},
-        {u"biggestPotWon", u"Найбільший виграний банк:", u"Найбільший виграний банк", false},
-        {u"bestRecordScore", u"Найкращий результат:", u"Найкращий результат", false},
-        {u"matchedDecisions", u"Збіг із кращим ходом:", u"Збіг із кращим ходом", false},
-    };
     // Column 0 is the indent of the parts of a line under the one they
     // belong to; a caption that is not indented spans it.
     auto fill = [this](QGridLayout *grid, const auto &rows, const QString &widestValue) {
         int row = 0;
         for (const Row &r : rows) {
-            auto [caption, value] = addFigure(QString::fromUtf16(r.name), QString::fromUtf16(r.caption),
-                                              QString::fromUtf16(r.spoken), widestValue);
+            auto [caption, value] = addFigure(QString::fromUtf16(r.name), widestValue);
             if (r.indented)
                 grid->addWidget(caption, row, 1);
             else
@@ -145,7 +179,7 @@ StatisticsWindow::StatisticsWindow(StatisticsDatabase *database, QString unavail
     figures->addLayout(records);
     figures->addStretch(1);
 
-    m_unavailable = addLabel(QStringLiteral("unavailable"), QStringLiteral("Статистика недоступна."), {},
+    m_unavailable = addLabel(QStringLiteral("unavailable"), QString(), {},
                              windowFont(QStringLiteral("Arial"), 12, true, false), Yellow);
     m_unavailable->setWordWrap(false);
     m_unavailableWords = addLabel(QStringLiteral("unavailableReason"), {}, {},
@@ -155,10 +189,10 @@ StatisticsWindow::StatisticsWindow(StatisticsDatabase *database, QString unavail
 
     m_purseChart = new PurseChart(this);
     m_pointsChart = new PointsChart(this);
-    auto chartColumn = [&](QWidget *chart, const QString &name, const QString &title) {
+    auto chartColumn = [&](QWidget *chart, const QString &name) {
         auto *column = new QVBoxLayout;
         column->setSpacing(4);
-        QLabel *label = addLabel(name, title, {}, chartTitleFont, Cyan);
+        QLabel *label = addLabel(name, QString(), {}, chartTitleFont, Cyan);
         label->setWordWrap(false);
         chart->setFont(chartFont);
         column->addWidget(label);
@@ -168,18 +202,14 @@ StatisticsWindow::StatisticsWindow(StatisticsDatabase *database, QString unavail
     };
     auto *charts = new QHBoxLayout;
     charts->setSpacing(24);
-    charts->addLayout(
-        chartColumn(m_purseChart, QStringLiteral("purseChartTitle"), QStringLiteral("Гроші Гравця в останній грі")));
-    charts->addLayout(chartColumn(m_pointsChart, QStringLiteral("pointsChartTitle"),
-                                  QStringLiteral("Виграні раунди за очками Гравця")));
+    charts->addLayout(chartColumn(m_purseChart, QStringLiteral("purseChartTitle")));
+    charts->addLayout(chartColumn(m_pointsChart, QStringLiteral("pointsChartTitle")));
 
-    m_reset = new QPushButton(QStringLiteral("Скинути…"), this);
+    m_reset = new QPushButton(this);
     m_reset->setObjectName(QStringLiteral("resetButton"));
-    m_reset->setAccessibleDescription(QStringLiteral("Видалити всі записи статистики"));
     connect(m_reset, &QPushButton::clicked, this, &StatisticsWindow::resetStatistics);
-    m_export = new QPushButton(QStringLiteral("Експорт CSV…"), this);
+    m_export = new QPushButton(this);
     m_export->setObjectName(QStringLiteral("exportButton"));
-    m_export->setAccessibleDescription(QStringLiteral("Записати всі раунди у файл CSV"));
     connect(m_export, &QPushButton::clicked, this, &StatisticsWindow::exportStatistics);
     m_summaryWidgets << m_reset << m_export;
 
@@ -215,22 +245,45 @@ StatisticsWindow::StatisticsWindow(StatisticsDatabase *database, QString unavail
     page->setSizeConstraint(QLayout::SetFixedSize);
 
     colourCharts();
-    refresh();
+    retranslate();
     page->activate();
 }
 
-std::pair<QLabel *, QLabel *> StatisticsWindow::addFigure(const QString &name, const QString &caption,
-                                                          QString spoken, const QString &widestValue)
+void StatisticsWindow::retranslate()
+{
+    setWindowTitle(title());
+    findChild<QLabel *>(QStringLiteral("heading"))->setText(title());
+    for (const auto &rows : {std::span<const Row>(GameRows), std::span<const Row>(RecordRows)}) {
+        for (const Row &r : rows) {
+            const QString name = QString::fromUtf16(r.name);
+            findChild<QLabel *>(name + QStringLiteral("Caption"))->setText(tr(r.caption));
+            m_figures[name].spoken = tr(r.spoken);
+        }
+    }
+    m_unavailable->setText(tr("Статистика недоступна."));
+    findChild<QLabel *>(QStringLiteral("purseChartTitle"))->setText(tr("Гроші Гравця в останній грі"));
+    findChild<QLabel *>(QStringLiteral("pointsChartTitle"))->setText(tr("Виграні раунди за очками Гравця"));
+    m_reset->setText(tr("Скинути…"));
+    m_reset->setAccessibleDescription(tr("Видалити всі записи статистики"));
+    m_export->setText(tr("Експорт CSV…"));
+    m_export->setAccessibleDescription(tr("Записати всі раунди у файл CSV"));
+    // The figures' spoken names and a reason are words too.
+    refresh();
+}
+
+QString StatisticsWindow::title() { return tr("Статистика"); }
+
+std::pair<QLabel *, QLabel *> StatisticsWindow::addFigure(const QString &name, const QString &widestValue)
 {
     const QFont captionFont = windowFont(QStringLiteral("Arial"), 12, false, false);
     const QFont valueFont = windowFont(QStringLiteral("Arial"), 12, true, false);
-    QLabel *captionLabel = addLabel(name + QStringLiteral("Caption"), caption, {}, captionFont, White);
+    QLabel *captionLabel = addLabel(name + QStringLiteral("Caption"), QString(), {}, captionFont, White);
     QLabel *value = addLabel(name, {}, {}, valueFont, Yellow);
     captionLabel->setWordWrap(false);
     value->setWordWrap(false);
     // Room for large figures from the start, so the window keeps its size.
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(widestValue));
-    m_figures.insert(name, {value, std::move(spoken)});
+    m_figures.insert(name, {value, QString()});
     m_summaryWidgets << captionLabel << value;
     return {captionLabel, value};
 }
@@ -253,7 +306,7 @@ void StatisticsWindow::setClearer(Clearer clear)
 void StatisticsWindow::refresh()
 {
     if (!m_database) {
-        showUnavailable(m_unavailableReason);
+        showUnavailable(m_givenReason ? m_givenReason() : QString());
         return;
     }
     statistics::Summary summary;
@@ -283,7 +336,7 @@ void StatisticsWindow::showSummary(const statistics::Summary &summary)
     setFigure(QStringLiteral("bestRecordScore"),
               summary.bestRecordScore ? QString::number(*summary.bestRecordScore) : NoFigure);
     setFigure(QStringLiteral("matchedDecisions"),
-              summary.decisions > 0 ? QStringLiteral("%1 (%2 з %3)")
+              summary.decisions > 0 ? tr("%1 (%2 з %3)")
                                           .arg(share(summary.matchedDecisions, summary.decisions))
                                           .arg(summary.matchedDecisions)
                                           .arg(summary.decisions)
@@ -302,7 +355,7 @@ void StatisticsWindow::setFigure(const QString &name, const QString &value)
     const Figure &figure = m_figures[name];
     figure.value->setText(value);
     figure.value->setAccessibleName(figure.spoken + QStringLiteral(": ")
-                                    + (value == NoFigure ? QStringLiteral("немає") : value));
+                                    + (value == NoFigure ? tr("немає") : value));
 }
 
 void StatisticsWindow::showUnavailable(const QString &reason)
@@ -322,14 +375,14 @@ void StatisticsWindow::resetStatistics()
 {
     if (!m_available)
         return;
-    if (m_messageBox(this, QStringLiteral("Скинути всю статистику? Цю дію не можна скасувати."), Title, true)
+    if (m_messageBox(this, tr("Скинути всю статистику? Цю дію не можна скасувати."), title(), true)
         != TableView::Answer::Yes)
         return;
     const FileStatus status = m_clear ? m_clear() : m_database->clear();
     if (status.ok())
         Q_EMIT statisticsCleared();
     else
-        m_messageBox(this, QStringLiteral("Не вдалося скинути статистику: ") + fileProblemWords(status), Title, false);
+        m_messageBox(this, tr("Не вдалося скинути статистику: %1").arg(fileProblemWords(status)), title(), false);
     refresh();
 }
 
@@ -337,14 +390,14 @@ void StatisticsWindow::exportStatistics()
 {
     if (!m_available)
         return;
-    const QString path = m_askSaveFile(this, ExportTitle, m_lastCsvPath, QStringLiteral("CSV (*.csv)"));
+    const QString path = m_askSaveFile(this, tr("Експорт статистики"), m_lastCsvPath, QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     m_lastCsvPath = path;
     const FileStatus status = m_database->exportCsv(path);
     if (!status.ok())
-        m_messageBox(this, QStringLiteral("Не вдалося експортувати статистику: ") + fileProblemWords(status),
-                     ExportTitle, false);
+        m_messageBox(this, tr("Не вдалося експортувати статистику: %1").arg(fileProblemWords(status)),
+                     tr("Експорт статистики"), false);
 }
 
 void StatisticsWindow::showEvent(QShowEvent *event)

@@ -48,6 +48,9 @@ public:
     StatisticsWindow(StatisticsDatabase &database, SoundSystem &sounds, QWidget *parent = nullptr);
     // No figures: "Статистика недоступна." and the reason, a sentence.
     StatisticsWindow(const QString &unavailableReason, SoundSystem &sounds, QWidget *parent = nullptr);
+    // No figures because of this problem, worded in the language of the
+    // moment; a missing file is no round played yet.
+    StatisticsWindow(const FileStatus &problem, SoundSystem &sounds, QWidget *parent = nullptr);
 
     // Tests answer in place of the player; an empty function puts the
     // usual dialog back.
@@ -76,14 +79,15 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    StatisticsWindow(StatisticsDatabase *database, QString unavailableReason, SoundSystem &sounds,
-                     QWidget *parent);
+    StatisticsWindow(StatisticsDatabase *database, std::function<QString()> unavailableReason,
+                     SoundSystem &sounds, QWidget *parent);
+    static QString title();
 
     // The caption and the value label of one figure.
-    std::pair<QLabel *, QLabel *> addFigure(const QString &name, const QString &caption, QString spoken,
-                                            const QString &widestValue);
+    std::pair<QLabel *, QLabel *> addFigure(const QString &name, const QString &widestValue);
     void showSummary(const statistics::Summary &summary);
     void setFigure(const QString &name, const QString &value);
     void showUnavailable(const QString &reason);
@@ -92,6 +96,7 @@ private:
     StatisticsDatabase *m_database;
     bool m_available = false;
     QString m_unavailableReason;
+    std::function<QString()> m_givenReason; // why there is no database
     MessageBox m_messageBox;
     SaveFileAsker m_askSaveFile;
     Clearer m_clear;

@@ -79,16 +79,21 @@ StatisticsWriter::~StatisticsWriter()
 
 void StatisticsWriter::start()
 {
+    if (m_started)
+        return;
+    m_started = true;
     QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->open(); }, Qt::QueuedConnection);
 }
 
 void StatisticsWriter::flush()
 {
+    start();
     QMetaObject::invokeMethod(m_worker, [] {}, Qt::BlockingQueuedConnection);
 }
 
 FileStatus StatisticsWriter::clear()
 {
+    start();
     FileStatus status;
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, &status] { status = worker->clear(); },
                               Qt::BlockingQueuedConnection);
@@ -97,10 +102,12 @@ FileStatus StatisticsWriter::clear()
 
 void StatisticsWriter::roundSettled(const statistics::RoundRow &round)
 {
+    start();
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, round] { worker->add(round); }, Qt::QueuedConnection);
 }
 
 void StatisticsWriter::gameEnded(const statistics::GameRow &game)
 {
+    start();
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, game] { worker->add(game); }, Qt::QueuedConnection);
 }

@@ -20,7 +20,8 @@ public:
     // Writes what is still queued, then stops.
     ~StatisticsWriter() override;
 
-    // Opens the database on the writer's thread.
+    // Opens the database on the writer's thread; once. The first row, a
+    // flush or a clear opens it too when nobody has yet.
     void start();
     // Returns once everything handed over so far is written (or refused).
     void flush();
@@ -40,4 +41,5 @@ private:
 
     QThread m_thread;
     Worker *m_worker; // lives on m_thread
+    bool m_started = false;
 };

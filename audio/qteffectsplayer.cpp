@@ -7,25 +7,34 @@
 
 QtEffectsPlayer::QtEffectsPlayer(QObject *parent)
     : QObject(parent)
-    , m_effect(new QSoundEffect(this))
 {
 }
 
 QtEffectsPlayer::~QtEffectsPlayer()
 {
-    m_effect->stop();
+    for (QSoundEffect *effect : std::as_const(m_effects))
+        effect->stop();
 }
 
 void QtEffectsPlayer::play(const QString &path)
 {
-    const QUrl source = QUrl::fromLocalFile(path);
-    m_effect->stop();
-    if (m_effect->source() != source)
-        m_effect->setSource(source); // loads in the background; play() waits for it
-    m_effect->play();
+    QSoundEffect *&effect = m_effects[path];
+    if (!effect) {
+        effect = new QSoundEffect(this);
+        // Before the source: its output to the device starts at this volume.
+        effect->setVolume(outputVolume(m_volume));
+        effect->setSource(QUrl::fromLocalFile(path)); // loads in the background; play() waits for it
+    }
+    // One effect at a time: a new one cuts off the one still sounding.
+    if (m_sounding)
+        m_sounding->stop();
+    m_sounding = effect;
+    effect->play();
 }
 
 void QtEffectsPlayer::setVolume(int percent)
 {
-    m_effect->setVolume(outputVolume(percent));
+    m_volume = percent;
+    for (QSoundEffect *effect : std::as_const(m_effects))
+        effect->setVolume(outputVolume(percent));
 }

@@ -2,12 +2,16 @@
 
 #include "effectsplayer.h"
 
+#include <QHash>
 #include <QObject>
+#include <QString>
 
 class QSoundEffect;
 
-// Effects through one QSoundEffect, kept alive between calls so a repeated
-// effect needs no new decoding.
+// Effects through one QSoundEffect per file, each made at the file's first
+// effect and kept: changing a sound effect's file makes Qt open a new
+// output to the sound device, so switching one player between the click,
+// the deal and the shuffle would do that at almost every effect.
 class QtEffectsPlayer final : public QObject, public EffectsPlayer
 {
     Q_OBJECT
@@ -19,6 +23,11 @@ public:
     void play(const QString &path) override;
     void setVolume(int percent) override;
 
+    // The sound effects made so far: one per file played.
+    qsizetype playerCount() const { return m_effects.size(); }
+
 private:
-    QSoundEffect *m_effect;
+    QHash<QString, QSoundEffect *> m_effects;
+    QSoundEffect *m_sounding = nullptr; // the last one started
+    int m_volume = 100;
 };

@@ -10,20 +10,28 @@
 
 QtMediaPlayer::QtMediaPlayer(QObject *parent)
     : MediaPlayer(parent)
-    , m_player(new QMediaPlayer(this))
-    , m_output(new QAudioOutput(this))
 {
-    m_player->setAudioOutput(m_output);
     m_statusTimer.setInterval(StatusInterval);
     m_statusTimer.setTimerType(Qt::CoarseTimer);
     connect(&m_statusTimer, &QTimer::timeout, this, &MediaPlayer::statusUpdated);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &QtMediaPlayer::handleMediaStatus);
 }
 
 QtMediaPlayer::~QtMediaPlayer()
 {
     m_statusTimer.stop();
-    m_player->stop();
+    if (m_player)
+        m_player->stop();
+}
+
+void QtMediaPlayer::makePlayer()
+{
+    if (m_player)
+        return;
+    m_output = new QAudioOutput(this);
+    m_output->setVolume(outputVolume(m_volume));
+    m_player = new QMediaPlayer(this);
+    m_player->setAudioOutput(m_output);
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &QtMediaPlayer::handleMediaStatus);
 }
 
 void QtMediaPlayer::setFileName(const QString &path)
@@ -41,6 +49,7 @@ void QtMediaPlayer::open()
     close();
     if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile())
         return;
+    makePlayer();
     m_player->setSource(QUrl::fromLocalFile(m_fileName));
     m_open = true;
     m_statusTimer.start();
@@ -89,13 +98,16 @@ std::int32_t QtMediaPlayer::position() const
         return total;
     // Decoders may stop a millisecond short of the length or run past it;
     // only the end of the media counts as the end of the track.
-    const auto at = static_cast<std::int32_t>(std::clamp<qint64>(m_player->position(), 0, INT32_MAX));
+    const qint64 played = m_player ? m_player->position() : 0;
+    const auto at = static_cast<std::int32_t>(std::clamp<qint64>(played, 0, INT32_MAX));
     return std::min(at, total - 1);
 }
 
 void QtMediaPlayer::setVolume(int percent)
 {
-    m_output->setVolume(outputVolume(percent));
+    m_volume = percent;
+    if (m_output)
+        m_output->setVolume(outputVolume(percent));
 }
 
 void QtMediaPlayer::handleMediaStatus(QMediaPlayer::MediaStatus status)

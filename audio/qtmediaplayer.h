@@ -8,7 +8,8 @@
 class QAudioOutput;
 
 // The music player over Qt Multimedia. Without a sound device or a
-// playable file it stays silent and never blocks.
+// playable file it stays silent and never blocks. The media backend is
+// made at the first open(), not before: loading it takes a while.
 class QtMediaPlayer final : public MediaPlayer
 {
     Q_OBJECT
@@ -32,9 +33,11 @@ public:
 
 private:
     void handleMediaStatus(QMediaPlayer::MediaStatus status);
+    void makePlayer();
 
-    QMediaPlayer *m_player;
-    QAudioOutput *m_output;
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_output = nullptr;
+    int m_volume = 100;
     QTimer m_statusTimer;
     QString m_fileName;
     bool m_open = false;

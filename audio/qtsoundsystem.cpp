@@ -7,6 +7,8 @@
 #include "qtmediaplayer.h"
 #include "settings.h"
 
+#include <utility>
+
 QtSoundSystem::QtSoundSystem(Settings &settings, const QString &baseDir, QObject *parent)
     : QtSoundSystem(settings, baseDir, new QtMediaPlayer, std::make_unique<QtEffectsPlayer>(), parent)
 {
@@ -30,32 +32,59 @@ QtSoundSystem::~QtSoundSystem() = default;
 
 void QtSoundSystem::playSound(const QString &relativePath)
 {
-    m_effects.Play_Sound(gamePath(m_baseDir, relativePath));
+    command([this, relativePath] { m_effects.Play_Sound(gamePath(m_baseDir, relativePath)); });
+}
+
+void QtSoundSystem::command(std::function<void()> carryOut)
+{
+    if (m_held)
+        m_heldCommands.push_back(std::move(carryOut));
+    else
+        carryOut();
 }
 
 void QtSoundSystem::startMusic()
 {
-    m_playlist.start();
+    command([this] { m_playlist.start(); });
 }
 
 void QtSoundSystem::playTrack(int track)
 {
-    m_playlist.Play_Track(track);
+    command([this, track] { m_playlist.Play_Track(track); });
 }
 
 void QtSoundSystem::resumeMusic()
 {
-    m_playlist.resume();
+    command([this] { m_playlist.resume(); });
 }
 
 void QtSoundSystem::stopMusic()
 {
-    m_playlist.stop();
+    command([this] { m_playlist.stop(); });
 }
 
 void QtSoundSystem::shutdown()
 {
+    if (m_held) {
+        // Nothing was opened: nothing to stop, and nothing to open now.
+        m_heldCommands.clear();
+        return;
+    }
     m_playlist.shutdown();
+}
+
+void QtSoundSystem::hold()
+{
+    m_held = true;
+}
+
+void QtSoundSystem::release()
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    for (const auto &carryOut : std::exchange(m_heldCommands, {}))
+        carryOut();
 }
 
 void QtSoundSystem::setMusicVolume(int percent)

@@ -6,7 +6,9 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 struct Settings;
 class EffectsPlayer;
@@ -37,8 +39,16 @@ public:
     void shutdown() override;
     void setMusicVolume(int percent) override;
     void setEffectsVolume(int percent) override;
+    // Music commands and effects wait in their order; a shutdown drops them.
+    void hold() override;
+    void release() override;
 
 private:
+    // Carried out now, or kept for release() while held.
+    void command(std::function<void()> carryOut);
+
+    bool m_held = false;
+    std::vector<std::function<void()>> m_heldCommands;
     QString m_baseDir;
     MediaPlayer *m_music;
     std::unique_ptr<EffectsPlayer> m_effectsPlayer;

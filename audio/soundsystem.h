@@ -27,6 +27,12 @@ public:
     // and the playing track stay as they are.
     virtual void setMusicVolume(int /*percent*/) {}
     virtual void setEffectsVolume(int /*percent*/) {}
+
+    // Start-up: until release() no player is made and nothing sounds; the
+    // commands are kept in their order and carried out by release(). The
+    // table's first frame need not wait for the sound device that way.
+    virtual void hold() {}
+    virtual void release() {}
 };
 
 class SilentSoundSystem final : public SoundSystem

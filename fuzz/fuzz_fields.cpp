@@ -59,6 +59,9 @@ void writingRules(qint64 value, int width)
 
     const QByteArray fitted = fixedwidth::fittedNumber(value, width);
     check(fitted.size() == width);
+    QByteArray row("row:");
+    fixedwidth::appendFittedNumber(row, value, width);
+    check(row == "row:" + fitted);
     if (width > 15)
         return; // beyond what a double holds exactly and any field of the files
     const double back = fixedwidth::readNumber(fitted);

@@ -1,43 +1,28 @@
 // The saved game from any bytes. The decoder either refuses the row and
 // changes nothing, or yields a record that writes back as itself; the rules
 // then take it whole, within the limits they index, or refuse it and change
-// nothing. Then the bytes go into the saved-game file and the game loads
-// them and plays on: whatever follows the 323-byte row picks the presses,
-// as the table window would deliver them, and no press may take a hand or
-// the deck out of bounds.
-#include "datafolder.h"
-#include "faketable.h"
-#include "gamecontroller.h"
+// nothing. Then the bytes are read as the game reads its file, from a buffer,
+// and the rules play on from what they hold: whatever follows the 323-byte
+// row picks the presses, and no press may take a hand or the deck out of
+// bounds, nor write a save that does not load.
+#include "gamemodel.h"
+#include "random.h"
 #include "savedgamemapping.h"
 #include "savegame.h"
 #include "settings.h"
-#include "stackedrandom.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QBuffer>
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace {
-
-using Button = TableView::Button;
 
 void check(bool ok)
 {
     if (!ok)
         std::abort();
-}
-
-// Files go to memory where there is a tmpfs, so each input stays cheap.
-const QString &baseDir()
-{
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
-                                 ? QStringLiteral("/dev/shm/twentyone-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/twentyone-fuzz-XXXXXX"));
-    static const QString path = dir.path();
-    return path;
 }
 
 QByteArray row(const GameModel &model, const Settings &settings, const SaveExtras &extras)
@@ -52,14 +37,15 @@ bool withinLimits(const GameModel &m)
     return m.deck().position >= 1 && m.deck().position <= 53;
 }
 
-void decodeRules(QByteArrayView bytes)
+// The record when the bytes decode, for the game to load.
+std::optional<SavedGame> decodeRules(QByteArrayView bytes)
 {
     SavedGame record;
     record.phase = QStringLiteral("Game");
     const SavedGame before = record;
     if (!savegame::decode(bytes, record).ok()) {
         check(record == before);
-        return;
+        return std::nullopt;
     }
     check(bytes.size() >= savegame::RowBytes);
 
@@ -74,10 +60,9 @@ void decodeRules(QByteArrayView bytes)
     GameModel model;
     Settings settings;
     SaveExtras extras;
-    const QByteArray untouched = row(model, settings, extras);
     if (!savedgamemapping::restore(record, model, settings, extras).ok()) {
-        check(row(model, settings, extras) == untouched);
-        return;
+        check(row(model, settings, extras) == row(GameModel(), Settings(), SaveExtras()));
+        return record;
     }
     check(withinLimits(model));
     // Saved again at once, it is the file's row with no stake and no pot.
@@ -85,78 +70,81 @@ void decodeRules(QByteArrayView bytes)
     cleared.stake = 0;
     cleared.pot = 0;
     check(row(model, settings, extras) == savegame::encode(cleared));
+    return record;
 }
 
+// What the table holds: the rules, the player's switches and the save's extras.
 struct Table
 {
-    explicit Table(const QString &dir) : files(dir), game(table, files, random, numbers, settings)
-    {
-        table.game = &game;
-        settings.MusicOn = settings.SoundsOn = settings.AnimationOn = true;
-        settings.MusicTrack = 1;
-    }
-    Settings settings;
-    FakeTable table;
-    StackedRandom random{21};
-    SeededRandom numbers{22};
-    DataFolder files;
-    GameController game;
-};
-
-void press(Table &t, std::uint8_t action)
-{
-    FakeTable &table = t.table;
-    GameController &game = t.game;
-    switch (action % 10) {
-    case 0: if (table.isButtonEnabled(Button::Stavka)) game.bet(); break;
-    case 1: if (table.isButtonEnabled(Button::Draw)) game.drawCard(); break;
-    case 2: if (table.isButtonEnabled(Button::Stop)) game.stand(); break;
-    case 3: if (table.isButtonEnabled(Button::Next)) game.nextRound(); break;
-    case 4: if (table.spinnerEnabled) table.setSpinnerValue(action / 10 % 11); break;
-    case 5: if (table.savingEnabled) game.saveGame(); break;
-    case 6: game.loadGame(); break;
-    case 7: game.newGame(); break;
-    case 8: table.land(); break;
-    default: t.settings.AnimationOn = !t.settings.AnimationOn; break;
-    }
-}
-
-void engineRules(QByteArrayView bytes)
-{
-    const QString dir = baseDir();
-    Table t(dir);
-    const QString savePath = t.files.savedGamePath();
-    QFile::remove(t.files.recordsPath());
-    QDir().mkpath(QFileInfo(savePath).path());
-    {
-        QFile file(savePath);
-        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        check(file.write(bytes.data(), bytes.size()) == bytes.size());
-    }
-
-    t.game.newGame();
-    t.table.land();
-    const QByteArray before = row(t.game.model(), t.settings, {});
-
-    SavedGame record;
     GameModel model;
     Settings settings;
     SaveExtras extras;
-    const bool loadable = savegame::decode(bytes, record).ok()
-                          && savedgamemapping::restore(record, model, settings, extras).ok();
-    t.game.loadGame();
-    check(t.table.messages.size() == 1);
-    const bool loaded = t.table.messages.last().id == Message::Id::GameLoaded;
-    check(loaded == loadable);
-    if (!loaded)
-        check(row(t.game.model(), t.settings, {}) == before);
-    check(withinLimits(t.game.model()));
+    SeededRandom random{21};
+    int stake = 0;
+    bool saving = false; // as the menu offers it: from the stand to the next round
+
+    // A saved game comes back as it was written, with no stake and no pot.
+    void saveAndLoad()
+    {
+        SavedGame written;
+        check(savegame::decode(row(model, settings, extras), written).ok());
+        Table loaded;
+        check(savedgamemapping::restore(written, loaded.model, loaded.settings, loaded.extras).ok());
+        check(withinLimits(loaded.model));
+        written.stake = 0;
+        written.pot = 0;
+        check(row(loaded.model, loaded.settings, loaded.extras) == savegame::encode(written));
+    }
+};
+
+void press(Table &t, const SavedGame *file, std::uint8_t action)
+{
+    GameModel &m = t.model;
+    switch (action % 10) {
+    case 0: if (m.checkBet(t.stake) == GameModel::BetCheck::Ok) m.bet(t.stake); break;
+    case 1: if (m.canDraw()) m.draw(); break;
+    case 2: if (m.canStand()) { m.stand(); t.saving = true; } break;
+    case 3: if (m.canGoOn()) { m.next(t.random); t.saving = false; } break;
+    case 4: t.stake = action / 10 % 11; m.chooseStake(t.stake); break;
+    case 5: if (t.saving) t.saveAndLoad(); break;
+    case 6: if (file) check(savedgamemapping::restore(*file, m, t.settings, t.extras).ok()); break;
+    case 7: m.newGame(t.random); t.saving = false; break;
+    case 8: if (m.isAutoPlaying()) m.step(); break;
+    default: m.newGame(t.random, action); t.saving = false; break;
+    }
+}
+
+void engineRules(QByteArrayView bytes, const std::optional<SavedGame> &record)
+{
+    // The file as the game reads it: the first row and nothing after it.
+    QBuffer file;
+    file.setData(bytes.toByteArray());
+    check(file.open(QIODevice::ReadOnly));
+    QByteArray head;
+    const FileStatus read = savegame::read(file, head);
+    if (bytes.size() < savegame::RowBytes) {
+        check(read.problem == FileProblem::Damaged && read.damage == Damage::TooShort);
+        return;
+    }
+    check(read.ok() && head == bytes.first(savegame::RowBytes));
+
+    // A refused file leaves the game on the table as it was.
+    Table t;
+    t.model.newGame(t.random);
+    t.model.step();
+    Table loaded = t;
+    const bool loadable = record && savedgamemapping::restore(*record, loaded.model, loaded.settings, loaded.extras).ok();
+    if (!loadable) {
+        check(row(loaded.model, loaded.settings, loaded.extras) == row(t.model, t.settings, t.extras));
+        return;
+    }
+    check(withinLimits(loaded.model));
 
     // Play on from the loaded game; the bytes after the row choose the presses.
-    const QByteArrayView script = bytes.size() > savegame::RowBytes ? bytes.sliced(savegame::RowBytes) : QByteArrayView();
-    for (qsizetype i = 0; i < script.size() && i < 96 && t.table.exits == 0; ++i) {
-        press(t, static_cast<std::uint8_t>(script[i]));
-        check(withinLimits(t.game.model()));
+    const QByteArrayView script = bytes.sliced(savegame::RowBytes);
+    for (qsizetype i = 0; i < script.size() && i < 96; ++i) {
+        press(loaded, &*record, static_cast<std::uint8_t>(script[i]));
+        check(withinLimits(loaded.model));
     }
 }
 
@@ -165,7 +153,6 @@ void engineRules(QByteArrayView bytes)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
-    decodeRules(bytes);
-    engineRules(bytes);
+    engineRules(bytes, decodeRules(bytes));
     return 0;
 }

@@ -20,6 +20,7 @@ constexpr int MaxThreads = 64;
 const char *const Usage = R"(Usage:
   twentyone-sim simulate --strategy S --rounds N [--stake K] [--seed X | --game N] [--threads T] [--json]
   twentyone-sim odds --player C,C[,C...] --banker-up C [--seen C,C,...] [--json]
+  twentyone-sim --version
 
 simulate plays whole games by the rules of the game, a new game whenever a
 purse is empty, and prints how the rounds and games went.
@@ -259,6 +260,10 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     const QString command = arguments.at(1);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         out << Usage;
+        return 0;
+    }
+    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
+        out << "twentyone-sim " << TWENTYONE_VERSION << '\n';
         return 0;
     }
     // The parser expects the program name first.

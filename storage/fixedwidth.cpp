@@ -4,7 +4,10 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -34,11 +37,89 @@ qint64 allNines(int digitCount)
     return result;
 }
 
+// Without a copy: a row has 78 fields, and files are read often.
+QByteArrayView strippedView(QByteArrayView field)
+{
+    qsizetype begin = 0;
+    qsizetype end = field.size();
+    while (begin < end && field[begin] == ' ')
+        ++begin;
+    while (end > begin && field[end - 1] == ' ')
+        --end;
+    return field.sliced(begin, end - begin);
+}
+
+// The code page as Qt's converter has it, looked up once: opening a
+// converter by name costs far more than the few characters of a field.
+// Empty without the code page.
+struct CodePage
+{
+    std::array<char16_t, 256> characters{};
+    // The reverse by UTF-16 unit, for the characters the page holds; 0 for
+    // the rest (the NUL byte is ASCII and never looked up here).
+    std::vector<char> bytes = std::vector<char>(0x10000, '\0');
+    bool valid = false;
+};
+
+const CodePage &windows1251()
+{
+    static const CodePage page = [] {
+        CodePage made;
+        QStringDecoder decoder("windows-1251");
+        if (!decoder.isValid())
+            return made;
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString character = decoder.decode(QByteArrayView(&byte, 1));
+            if (decoder.hasError() || character.size() != 1) {
+                decoder = QStringDecoder("windows-1251");
+                made.characters[b] = QChar::ReplacementCharacter;
+                continue;
+            }
+            made.characters[b] = character[0].unicode();
+        }
+        // Only a character that comes back as itself has a byte; the
+        // replacement character stands for bytes the page leaves out.
+        QStringEncoder encoder("windows-1251");
+        for (int b = 0; b < 256; ++b) {
+            const char16_t c = made.characters[b];
+            if (c < 0x80 || c == QChar::ReplacementCharacter || made.bytes[c] != '\0')
+                continue;
+            const QByteArray back = encoder.encode(QStringView(&c, 1));
+            if (encoder.hasError())
+                encoder = QStringEncoder("windows-1251");
+            else if (back.size() == 1 && static_cast<unsigned char>(back[0]) == b)
+                made.bytes[c] = static_cast<char>(b);
+        }
+        made.valid = true;
+        return made;
+    }();
+    return page;
+}
+
 } // namespace
 
 QByteArray fixedwidth::number(qint64 value, int width)
 {
     return text(signPositionText(value), width);
+}
+
+void fixedwidth::appendFittedNumber(QByteArray &row, qint64 value, int width)
+{
+    // The usual case, a value that fits with its sign position, without a
+    // temporary; the rest as fittedNumber() has it.
+    char digits[24];
+    char *begin = digits + 1;
+    const auto [end, error] = std::to_chars(begin, digits + sizeof digits, value);
+    if (error == std::errc() && value >= 0)
+        *--begin = ' ';
+    const qsizetype length = end - begin;
+    if (error != std::errc() || length > width) {
+        row += fittedNumber(value, width);
+        return;
+    }
+    row.append(begin, length);
+    row.append(width - length, ' ');
 }
 
 QByteArray fixedwidth::fittedNumber(qint64 value, int width)
@@ -78,18 +159,12 @@ QByteArray fixedwidth::text(QByteArrayView bytes, int width)
 
 QByteArray fixedwidth::stripped(QByteArrayView field)
 {
-    qsizetype begin = 0;
-    qsizetype end = field.size();
-    while (begin < end && field[begin] == ' ')
-        ++begin;
-    while (end > begin && field[end - 1] == ' ')
-        --end;
-    return field.sliced(begin, end - begin).toByteArray();
+    return strippedView(field).toByteArray();
 }
 
 double fixedwidth::readNumber(QByteArrayView field)
 {
-    const QByteArray s = stripped(field);
+    const QByteArrayView s = strippedView(field);
     qsizetype i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -142,8 +217,7 @@ std::optional<qint16> fixedwidth::readInt16(QByteArrayView field)
 
 QByteArray cp1251::encode(const QString &text)
 {
-    QStringEncoder encoder("windows-1251");
-    QStringDecoder decoder("windows-1251");
+    const CodePage &page = windows1251();
     QByteArray result;
     result.reserve(text.size());
 
@@ -151,43 +225,33 @@ QByteArray cp1251::encode(const QString &text)
     // surrogate pair included) becomes exactly one '?'.
     qsizetype i = 0;
     while (i < text.size()) {
-        qsizetype length = 1;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            length = 2;
-        const QStringView character = QStringView(text).sliced(i, length);
-        i += length;
-
-        if (length == 1 && character[0].unicode() < 0x80) {
-            result.append(static_cast<char>(character[0].unicode()));
-            continue;
-        }
-        if (!encoder.isValid() || !decoder.isValid()) {
+        const char16_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             result.append('?');
+            i += 2;
             continue;
         }
-        const QByteArray bytes = encoder.encode(character);
-        // A converter may substitute silently; only a byte that decodes back
-        // to the same character is a real mapping.
-        const bool mapped = !encoder.hasError() && bytes.size() == 1
-                            && QString(decoder.decode(bytes)) == character && !decoder.hasError();
-        if (encoder.hasError())
-            encoder = QStringEncoder("windows-1251");
-        if (decoder.hasError())
-            decoder = QStringDecoder("windows-1251");
-        result.append(mapped ? bytes : QByteArrayLiteral("?"));
+        ++i;
+        if (c < 0x80) {
+            result.append(static_cast<char>(c));
+            continue;
+        }
+        const char byte = page.valid ? page.bytes[c] : '\0';
+        result.append(byte != '\0' ? byte : '?');
     }
     return result;
 }
 
 QString cp1251::decode(QByteArrayView bytes)
 {
-    QStringDecoder decoder("windows-1251");
-    if (decoder.isValid())
-        return decoder.decode(bytes);
-    // Without the code page only ASCII is certain.
-    QString result;
-    result.reserve(bytes.size());
-    for (const char c : bytes)
-        result.append(static_cast<unsigned char>(c) < 0x80 ? QChar(QLatin1Char(c)) : QChar(QChar::ReplacementCharacter));
+    const CodePage &page = windows1251();
+    QString result(bytes.size(), Qt::Uninitialized);
+    QChar *out = result.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        // Without the code page only ASCII is certain.
+        *out++ = page.valid || b < 0x80 ? QChar(page.valid ? page.characters[b] : char16_t(b))
+                                        : QChar(QChar::ReplacementCharacter);
+    }
     return result;
 }

@@ -19,6 +19,8 @@ QByteArray number(qint64 value, int width);
 // without the sign position, and anything wider is clamped to the widest
 // value the field holds. What it writes always reads back by readNumber().
 QByteArray fittedNumber(qint64 value, int width);
+// The same appended to `row`: a row of many fields is built in one buffer.
+void appendFittedNumber(QByteArray &row, qint64 value, int width);
 
 // "True " or "False".
 QByteArray flag(bool value);

@@ -42,6 +42,20 @@ FileStatus recordsfile::read(const QString &path, RecordsTable &table)
     return {};
 }
 
+FileStatus recordsfile::read(QIODevice &device, RecordsTable &table)
+{
+    QByteArray bytes;
+    const FileStatus status = rowfile::readHead(device, TableBytes, bytes);
+    if (status.ok())
+        table = parse(bytes);
+    return status;
+}
+
+FileStatus recordsfile::write(QIODevice *old, QIODevice &out, const RecordsTable &table)
+{
+    return rowfile::writeHead(old, encode(table), out);
+}
+
 FileStatus recordsfile::write(const QString &path, const RecordsTable &table)
 {
     return rowfile::replaceHead(path, encode(table));

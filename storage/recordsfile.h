@@ -7,6 +7,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+class QIODevice;
+
 // The records file: ten rows of 25 bytes, a 20-byte Windows-1251 name and a
 // 5-byte score with a sign position, best first.
 namespace recordsfile {
@@ -29,6 +31,13 @@ QByteArray encode(const RecordsTable &table);
 // A missing file reads as ten empty rows scoring 0, and so do rows past the
 // end of a short file.
 FileStatus read(const QString &path, RecordsTable &table);
+
+// The same from an open device; the path version reads through it.
+FileStatus read(QIODevice &device, RecordsTable &table);
+
+// Writes rows 1..10 to `out`, then whatever `old` holds after them (nothing
+// when it is null); the path version writes through it.
+FileStatus write(QIODevice *old, QIODevice &out, const RecordsTable &table);
 
 // Replaces rows 1..10 atomically, keeping any bytes after the tenth row.
 // Creates a missing tables folder. Leaves the file untouched on failure.

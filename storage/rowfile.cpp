@@ -41,17 +41,49 @@ FileStatus rowfile::readHead(const QString &path, qsizetype maxBytes, QByteArray
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(FileProblem::Unreadable);
-    QByteArray bytes;
-    while (bytes.size() < maxBytes) {
-        const QByteArray chunk = file.read(maxBytes - bytes.size());
-        if (chunk.isEmpty())
+    FileStatus status = readHead(file, maxBytes, head);
+    if (!status.ok())
+        status.path = path;
+    return status;
+}
+
+FileStatus rowfile::readHead(QIODevice &device, qsizetype maxBytes, QByteArray &head)
+{
+    QByteArray bytes(maxBytes, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < maxBytes) {
+        const qint64 got = device.read(bytes.data() + filled, maxBytes - filled);
+        if (got < 0)
+            return {FileProblem::Unreadable, {}};
+        if (got == 0)
             break;
-        bytes += chunk;
+        filled += got;
     }
-    if (file.error() != QFileDevice::NoError)
-        return fail(FileProblem::Unreadable);
+    bytes.truncate(filled);
     head = bytes;
     return {};
+}
+
+FileStatus rowfile::writeHead(QIODevice *old, const QByteArray &head, QIODevice &out)
+{
+    if (out.write(head) != head.size())
+        return {FileProblem::Unwritable, {}};
+    // The old tail is copied in pieces: a file may be far larger than its rows.
+    if (!old || old->size() <= head.size())
+        return {};
+    if (!old->seek(head.size()))
+        return {FileProblem::Unreadable, {}};
+    constexpr qint64 ChunkBytes = 64 * 1024;
+    QByteArray chunk(ChunkBytes, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = old->read(chunk.data(), ChunkBytes);
+        if (got < 0)
+            return {FileProblem::Unreadable, {}};
+        if (got == 0)
+            return {};
+        if (out.write(chunk.constData(), got) != got)
+            return {FileProblem::Unwritable, {}};
+    }
 }
 
 FileStatus rowfile::replaceHead(const QString &path, const QByteArray &head)
@@ -72,29 +104,9 @@ FileStatus rowfile::replaceHead(const QString &path, const QByteArray &head)
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return fail(FileProblem::Unwritable);
-    if (out.write(head) != head.size()) {
+    if (const FileStatus written = writeHead(hasOld ? &old : nullptr, head, out); !written.ok()) {
         out.cancelWriting();
-        return fail(FileProblem::Unwritable);
-    }
-
-    // The old tail is copied in pieces: a file may be far larger than its rows.
-    if (hasOld && old.size() > head.size()) {
-        if (!old.seek(head.size()))
-            return fail(FileProblem::Unreadable);
-        constexpr qint64 ChunkBytes = 64 * 1024;
-        for (;;) {
-            const QByteArray chunk = old.read(ChunkBytes);
-            if (old.error() != QFileDevice::NoError) {
-                out.cancelWriting();
-                return fail(FileProblem::Unreadable);
-            }
-            if (chunk.isEmpty())
-                break;
-            if (out.write(chunk) != chunk.size()) {
-                out.cancelWriting();
-                return fail(FileProblem::Unwritable);
-            }
-        }
+        return fail(written.problem);
     }
     old.close();
     if (!out.commit())

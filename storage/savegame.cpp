@@ -13,7 +13,8 @@ constexpr int PhaseWidth = 20;
 class RowWriter
 {
 public:
-    void number(qint64 value, int width) { m_row += fixedwidth::fittedNumber(value, width); }
+    RowWriter() { m_row.reserve(savegame::RowBytes); }
+    void number(qint64 value, int width) { fixedwidth::appendFittedNumber(m_row, value, width); }
     void flag(std::optional<bool> value) { m_row += fixedwidth::flag(value.value_or(false)); }
     void text(const QString &value, int width) { m_row += fixedwidth::text(cp1251::encode(value), width); }
     QByteArray row() const { return m_row; }
@@ -65,6 +66,15 @@ private:
     qsizetype m_position = 0;
     FileStatus m_status;
 };
+
+// A head read from the file becomes the row only when it is whole.
+FileStatus takeRow(const QByteArray &head, QByteArray &row)
+{
+    if (head.size() < savegame::RowBytes)
+        return FileStatus::damaged(Damage::TooShort);
+    row = head;
+    return {};
+}
 
 } // namespace
 
@@ -145,13 +155,16 @@ FileStatus savegame::read(const QString &path, QByteArray &row)
 {
     QByteArray head;
     FileStatus status = rowfile::readHead(path, RowBytes, head);
+    if (status.ok())
+        status = takeRow(head, row);
     if (!status.ok())
-        return status;
-    if (head.size() < RowBytes) {
-        status = FileStatus::damaged(Damage::TooShort);
         status.path = path;
-        return status;
-    }
-    row = head;
     return status;
+}
+
+FileStatus savegame::read(QIODevice &device, QByteArray &row)
+{
+    QByteArray head;
+    FileStatus status = rowfile::readHead(device, RowBytes, head);
+    return status.ok() ? takeRow(head, row) : status;
 }

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <optional>
 
+class QIODevice;
+
 // The saved game as its file holds it: one row of 323 bytes in 78
 // fixed-width fields, in this order.
 struct SavedGame
@@ -57,5 +59,7 @@ FileStatus write(const QString &path, const QByteArray &row);
 // Reads the first RowBytes bytes and nothing more; never creates the file.
 // A shorter file is Damaged (TooShort).
 FileStatus read(const QString &path, QByteArray &row);
+// The same from an open device; the path version reads through it.
+FileStatus read(QIODevice &device, QByteArray &row);
 
 } // namespace savegame

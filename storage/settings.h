@@ -9,6 +9,12 @@ enum class AnimationSpeed : std::uint8_t {
     Instant, // every card lands at once, as with the animation off
 };
 
+enum class Language : std::uint8_t {
+    System, // English for an English locale, Ukrainian for any other
+    Ukrainian,
+    English,
+};
+
 // The player's switches and the music track, owned by the application.
 struct Settings
 {
@@ -24,6 +30,7 @@ struct Settings
     AnimationSpeed animationSpeed = AnimationSpeed::Normal;
     bool hints = false;
     bool highContrast = false;
+    Language language = Language::System;
 
     friend bool operator==(const Settings &, const Settings &) = default;
 };

@@ -17,6 +17,7 @@ const QString EffectsVolumeKey = QStringLiteral("effectsVolume");
 const QString AnimationSpeedKey = QStringLiteral("animationSpeed");
 const QString HintsKey = QStringLiteral("hints");
 const QString HighContrastKey = QStringLiteral("highContrast");
+const QString LanguageKey = QStringLiteral("language");
 
 // The file holds five short lines; anything far larger is not ours, and
 // QSettings would read all of it into memory.
@@ -91,6 +92,19 @@ QString speedName(AnimationSpeed speed)
     return SpeedNames[1].name;
 }
 
+// Following the system is the absence of a choice: no key at all.
+Language readLanguage(const QSettings &ini, const QString &key)
+{
+    QString text;
+    if (!textOf(ini, key, text))
+        return Language::System;
+    if (text.compare(QLatin1StringView("uk"), Qt::CaseInsensitive) == 0)
+        return Language::Ukrainian;
+    if (text.compare(QLatin1StringView("en"), Qt::CaseInsensitive) == 0)
+        return Language::English;
+    return Language::System;
+}
+
 QString flagText(bool on)
 {
     return on ? QStringLiteral("true") : QStringLiteral("false");
@@ -104,6 +118,7 @@ void applyDefaults(Settings &settings)
     settings.animationSpeed = defaults.animationSpeed;
     settings.hints = defaults.hints;
     settings.highContrast = defaults.highContrast;
+    settings.language = defaults.language;
 }
 
 // QSettings parses sections lazily and reports a bad line only once its
@@ -162,6 +177,7 @@ FileStatus SettingsStore::load(Settings &settings)
     settings.animationSpeed = readSpeed(ini, AnimationSpeedKey, defaults.animationSpeed);
     settings.hints = readFlag(ini, HintsKey, defaults.hints);
     settings.highContrast = readFlag(ini, HighContrastKey, defaults.highContrast);
+    settings.language = readLanguage(ini, LanguageKey);
     return {};
 }
 
@@ -193,6 +209,11 @@ FileStatus SettingsStore::save(const Settings &settings)
     ini.setValue(AnimationSpeedKey, speedName(settings.animationSpeed));
     ini.setValue(HintsKey, flagText(settings.hints));
     ini.setValue(HighContrastKey, flagText(settings.highContrast));
+    switch (settings.language) {
+    case Language::Ukrainian: ini.setValue(LanguageKey, QStringLiteral("uk")); break;
+    case Language::English: ini.setValue(LanguageKey, QStringLiteral("en")); break;
+    case Language::System: ini.remove(LanguageKey); break;
+    }
     ini.sync();
     if (ini.status() != QSettings::NoError)
         return {FileProblem::Unwritable, m_path};

@@ -6,8 +6,8 @@
 
 struct Settings;
 
-// The player's own choices (the two volumes, the animation speed, hints and
-// high contrast) in an INI file, remembered between runs. The switches and
+// The player's own choices (the two volumes, the animation speed, hints,
+// high contrast and the language) in an INI file, remembered between runs. The switches and
 // the music track are never written: the program switches them on at every
 // start, and only a saved game carries them.
 class SettingsStore

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -36,7 +37,7 @@ TableView::Answer messageBox(QWidget *parent, const QString &text, const QString
 {
     if (!question) {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
-        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton *ok = box.addButton(QCoreApplication::translate("Dialogs", "OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
@@ -45,8 +46,8 @@ TableView::Answer messageBox(QWidget *parent, const QString &text, const QString
     Question box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
     // No close button on the frame where the window system honours it.
     box.setWindowFlag(Qt::WindowCloseButtonHint, false);
-    QPushButton *yes = box.addButton(QStringLiteral("Так"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Ні"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(QCoreApplication::translate("Dialogs", "Так"), QMessageBox::YesRole);
+    box.addButton(QCoreApplication::translate("Dialogs", "Ні"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes ? TableView::Answer::Yes : TableView::Answer::No;
@@ -58,8 +59,8 @@ QString inputBox(QWidget *parent, const QString &title, const QString &prompt)
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Скасувати"));
+    dialog.setOkButtonText(QCoreApplication::translate("Dialogs", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("Dialogs", "Скасувати"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();

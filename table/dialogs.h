@@ -6,7 +6,7 @@
 
 class QWidget;
 
-// The table's modal boxes, in Ukrainian and without icons.
+// The table's modal boxes, in the program's language and without icons.
 namespace dialogs {
 
 // An OK box answers Ok however it is closed. A question takes Yes or No

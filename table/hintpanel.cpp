@@ -1,5 +1,6 @@
 #include "hintpanel.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -14,20 +15,6 @@ constexpr qreal CornerRadius = 8;
 constexpr int LargestPixels = 14;
 constexpr int SmallestPixels = 11;
 
-// The widest lines the panel can ever hold: the font is chosen for them, so
-// it does not change size from one hint to the next.
-const QStringList &widestLines()
-{
-    static const QStringList lines{
-        QStringLiteral("Очки: 30 — Перебір!"),
-        QStringLiteral("Перебір наступною картою: 100 %"),
-        QStringLiteral("Досить: виграш 100 % · нічия 100 % · програш 100 %"),
-        QStringLiteral("Тягнути: виграш 100 % · нічия 100 % · програш 100 %"),
-        QStringLiteral("Краще: тягнути"),
-    };
-    return lines;
-}
-
 QFont panelFont(int pixels, bool bold)
 {
     QFont font;
@@ -39,25 +26,39 @@ QFont panelFont(int pixels, bool bold)
 }
 
 // Bold throughout, so that any line may be an accented one.
-QSize plateSize(const QStringList &lines, const QFont &font)
+QSize plateSize(const QStringList &lines, const QFont &font, qreal zoom)
 {
+    const int paddingX = int(std::lround(PaddingX * zoom)), paddingY = int(std::lround(PaddingY * zoom));
     QFont bold = font;
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     int width = 0;
     for (const QString &line : lines)
         width = std::max(width, metrics.horizontalAdvance(line));
-    return {width + 2 * PaddingX, int(lines.size()) * metrics.lineSpacing() + 2 * PaddingY};
-}
-
-QString chancesLine(const QString &move, const odds::Chances &chances)
-{
-    const std::array<int, 3> perCent = HintPanel::wholePerCents(chances);
-    return QStringLiteral("%1: виграш %2 % · нічия %3 % · програш %4 %")
-        .arg(move, QString::number(perCent[0]), QString::number(perCent[1]), QString::number(perCent[2]));
+    return {width + 2 * paddingX, int(lines.size()) * metrics.lineSpacing() + 2 * paddingY};
 }
 
 } // namespace
+
+QString HintPanel::chancesLine(const QString &move, const std::array<int, 3> &perCent)
+{
+    return tr("%1: виграш %2 % · нічия %3 % · програш %4 %")
+        .arg(move, QString::number(perCent[0]), QString::number(perCent[1]), QString::number(perCent[2]));
+}
+
+// The widest lines the panel can ever hold in the language now: the font is
+// chosen for them, so it does not change size from one hint to the next.
+QStringList HintPanel::widestLines()
+{
+    const std::array<int, 3> full{100, 100, 100};
+    return {
+        tr("Очки: %1 — Перебір!").arg(30),
+        tr("Перебір наступною картою: %1 %").arg(100),
+        chancesLine(tr("Досить"), full),
+        chancesLine(tr("Тягнути"), full),
+        tr("Краще: тягнути"),
+    };
+}
 
 HintPanel::HintPanel(QWidget *parent) : QWidget(parent)
 {
@@ -95,33 +96,47 @@ std::array<int, 3> HintPanel::wholePerCents(const odds::Chances &chances)
 
 void HintPanel::showHint(int playerPoints, const std::optional<odds::Figures> &figures)
 {
+    m_shown = Hint{playerPoints, figures};
     QStringList lines;
     QList<int> accented;
     if (playerPoints > 21) {
         accented << int(lines.size());
-        lines << QStringLiteral("Очки: %1 — Перебір!").arg(playerPoints);
+        lines << tr("Очки: %1 — Перебір!").arg(playerPoints);
     } else {
-        lines << QStringLiteral("Очки: %1").arg(playerPoints);
+        lines << tr("Очки: %1").arg(playerPoints);
     }
 
     if (!figures) {
-        lines << QStringLiteral("Підказки недоступні для цієї колоди");
+        lines << tr("Підказки недоступні для цієї колоди");
         setLines(lines, accented);
         return;
     }
 
     const long bust = std::lround(std::clamp(figures->bustNext, 0.0, 1.0) * 100.0);
-    lines << QStringLiteral("Перебір наступною картою: %1 %").arg(bust);
-    lines << chancesLine(QStringLiteral("Досить"), figures->stand);
+    lines << tr("Перебір наступною картою: %1 %").arg(bust);
+    lines << chancesLine(tr("Досить"), wholePerCents(figures->stand));
     if (figures->draw)
-        lines << chancesLine(QStringLiteral("Тягнути"), *figures->draw);
+        lines << chancesLine(tr("Тягнути"), wholePerCents(*figures->draw));
     accented << int(lines.size());
-    lines << (figures->draw && figures->best == odds::Move::Draw ? QStringLiteral("Краще: тягнути")
-                                                                  : QStringLiteral("Краще: досить"));
+    lines << (figures->draw && figures->best == odds::Move::Draw ? tr("Краще: тягнути") : tr("Краще: досить"));
     setLines(lines, accented);
 }
 
-void HintPanel::clear() { setLines({}, {}); }
+void HintPanel::clear()
+{
+    m_shown.reset();
+    setLines({}, {});
+}
+
+void HintPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        if (m_shown)
+            showHint(m_shown->playerPoints, m_shown->figures);
+        update(); // the font may change with the widest lines
+    }
+    QWidget::changeEvent(event);
+}
 
 void HintPanel::setLines(QStringList lines, QList<int> accentLines)
 {
@@ -144,21 +159,33 @@ QRect HintPanel::plateRect() const
 {
     if (m_lines.isEmpty())
         return {};
-    return QRect(QPoint(0, 0), plateSize(m_lines, textFont()));
+    return QRect(QPoint(0, 0), plateSize(m_lines, textFont(), m_zoom));
 }
 
 QFont HintPanel::textFont() const
 {
-    int pixels = LargestPixels;
-    for (; pixels > SmallestPixels; --pixels) {
-        const QSize needed = plateSize(widestLines(), panelFont(pixels, false));
+    const int smallest = int(std::lround(SmallestPixels * m_zoom));
+    int pixels = int(std::lround(LargestPixels * m_zoom));
+    for (; pixels > smallest; --pixels) {
+        const QSize needed = plateSize(widestLines(), panelFont(pixels, false), m_zoom);
         if (needed.width() <= width() && needed.height() <= height())
             break;
     }
     return panelFont(pixels, false);
 }
 
-QSize HintPanel::sizeHint() const { return plateSize(widestLines(), panelFont(LargestPixels, false)); }
+QSize HintPanel::sizeHint() const
+{
+    return plateSize(widestLines(), panelFont(int(std::lround(LargestPixels * m_zoom)), false), m_zoom);
+}
+
+void HintPanel::setZoom(qreal zoom)
+{
+    if (qFuzzyCompare(zoom, m_zoom))
+        return;
+    m_zoom = zoom;
+    update();
+}
 
 void HintPanel::paintEvent(QPaintEvent *)
 {
@@ -170,17 +197,18 @@ void HintPanel::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_background);
-    painter.drawRoundedRect(QRectF(QPoint(0, 0), plateSize(m_lines, font)), CornerRadius, CornerRadius);
+    painter.drawRoundedRect(QRectF(QPoint(0, 0), plateSize(m_lines, font, m_zoom)), CornerRadius * m_zoom,
+                            CornerRadius * m_zoom);
 
     QFont bold = font;
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    int baseline = PaddingY + metrics.ascent();
+    int baseline = int(std::lround(PaddingY * m_zoom)) + metrics.ascent();
     for (int i = 0; i < m_lines.size(); ++i) {
         const bool accent = m_accentLines.contains(i);
         painter.setFont(accent ? bold : font);
         painter.setPen(accent ? m_accent : m_text);
-        painter.drawText(QPoint(PaddingX, baseline), m_lines[i]);
+        painter.drawText(QPoint(int(std::lround(PaddingX * m_zoom)), baseline), m_lines[i]);
         baseline += metrics.lineSpacing();
     }
 }

@@ -39,6 +39,9 @@ public:
     // lets them fit the panel.
     QFont textFont() const;
 
+    // Lettering and margins grow with the table.
+    void setZoom(qreal zoom);
+
     QSize sizeHint() const override;
 
     // Whole per cents of win, draw and lose that add up to 100: each is
@@ -48,11 +51,24 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A new language says the hint shown again in its words.
+    void changeEvent(QEvent *event) override;
 
 private:
+    struct Hint
+    {
+        int playerPoints;
+        std::optional<odds::Figures> figures;
+    };
+
+    static QString chancesLine(const QString &move, const std::array<int, 3> &perCent);
+    static QStringList widestLines();
     void setLines(QStringList lines, QList<int> accentLines);
 
+    std::optional<Hint> m_shown;
+
     QStringList m_lines;
+    qreal m_zoom = 1.0;
     QList<int> m_accentLines; // bold in the accent colour: a bust, the better move
     QColor m_background{0, 0, 0, 150};
     QColor m_text{255, 255, 255};

@@ -8,13 +8,35 @@ ImageButton::ImageButton(artwork::Plate plate, QWidget *parent) : QAbstractButto
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    loadPictures(devicePixelRatioF());
 }
 
-void ImageButton::loadPictures(qreal devicePixelRatio)
+void ImageButton::ensurePictures() const
 {
+    const qreal ratio = devicePixelRatioF();
+    const QPixmap &normal = m_pictures[0];
+    if (!normal.isNull() && qFuzzyCompare(normal.devicePixelRatio(), ratio)
+        && normal.deviceIndependentSize().toSize() == (QSizeF(artwork::plateSize(m_plate)) * m_zoom).toSize())
+        return;
     for (int i = 0; i < 3; ++i)
-        m_pictures[static_cast<std::size_t>(i)] = artwork::plate(m_plate, i, devicePixelRatio);
+        m_pictures[static_cast<std::size_t>(i)] = artwork::plate(m_plate, i, ratio, m_zoom);
+}
+
+void ImageButton::setZoom(qreal zoom)
+{
+    if (qFuzzyCompare(zoom, m_zoom))
+        return;
+    m_zoom = zoom;
+    update();
+}
+
+void ImageButton::changeEvent(QEvent *event)
+{
+    // The lettering is in the program's language.
+    if (event->type() == QEvent::LanguageChange) {
+        m_pictures = {};
+        update();
+    }
+    QAbstractButton::changeEvent(event);
 }
 
 void ImageButton::setPictureIndex(int index)
@@ -49,15 +71,18 @@ void ImageButton::setHighlightColour(const QColor &colour)
     update();
 }
 
-QPixmap ImageButton::picture() const { return m_pictures[static_cast<std::size_t>(m_index)]; }
+QPixmap ImageButton::picture() const
+{
+    ensurePictures();
+    return m_pictures[static_cast<std::size_t>(m_index)];
+}
 
-QSize ImageButton::sizeHint() const { return m_pictures[0].deviceIndependentSize().toSize(); }
+QSize ImageButton::sizeHint() const { return (QSizeF(artwork::plateSize(m_plate)) * m_zoom).toSize(); }
 
 void ImageButton::paintEvent(QPaintEvent *)
 {
     // A move to a screen with another scale brings sharper plates.
-    if (!qFuzzyCompare(m_pictures[0].devicePixelRatio(), devicePixelRatioF()))
-        loadPictures(devicePixelRatioF());
+    ensurePictures();
 
     QPainter painter(this);
     const QPixmap &pm = m_pictures[static_cast<std::size_t>(m_index)];

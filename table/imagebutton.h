@@ -43,6 +43,10 @@ public:
     // Whether the focus frame is drawn now.
     bool showsFocusFrame() const { return m_showFocus && hasFocus(); }
 
+    // The plates are drawn for the table's zoom and the screen's pixels.
+    qreal zoom() const { return m_zoom; }
+    void setZoom(qreal zoom);
+
     QSize sizeHint() const override;
 
     static constexpr int FocusFrameWidth = 2;
@@ -52,12 +56,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    void loadPictures(qreal devicePixelRatio);
+    // Drawn when first shown, and again for a new zoom, screen or language.
+    void ensurePictures() const;
 
     artwork::Plate m_plate;
-    std::array<QPixmap, 3> m_pictures;
+    mutable std::array<QPixmap, 3> m_pictures;
+    qreal m_zoom = 1.0;
     int m_index = Normal;
     bool m_showFocus = false; // only focus reached by keyboard is drawn
     bool m_highlighted = false;

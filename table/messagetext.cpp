@@ -1,35 +1,43 @@
 #include "messagetext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
+// The context the translations of these words are kept under.
+class Words
+{
+    Q_DECLARE_TR_FUNCTIONS(MessageText)
+};
+
 using Id = Message::Id;
 
-const QString GameGoesOn = QStringLiteral(" Поточна гра триває.");
+QString gameGoesOn() { return Words::tr(" Поточна гра триває."); }
 
 // « and » around the path, after a space; nothing when there is no path.
 QString quoted(const QString &path)
 {
-    return path.isEmpty() ? QString() : QStringLiteral(" «%1»").arg(QDir::toNativeSeparators(path));
+    return path.isEmpty() ? QString()
+                          : Words::tr(" «%1»").arg(QDir::toNativeSeparators(path));
 }
 
 QString damage(const FileStatus &status)
 {
     switch (status.damage) {
     case Damage::NumberOutOfRange:
-        return QStringLiteral("число в полі на позиції %1 виходить за межі допустимого").arg(status.detail);
+        return Words::tr("число в полі на позиції %1 виходить за межі допустимого").arg(status.detail);
     case Damage::HandCountOutOfRange:
-        return QStringLiteral("кількість карт у руці (%1) поза межами від 0 до 5").arg(status.detail);
+        return Words::tr("кількість карт у руці (%1) поза межами від 0 до 5").arg(status.detail);
     case Damage::NotACard:
-        return QStringLiteral("число %1 не є кодом карти").arg(status.detail);
+        return Words::tr("число %1 не є кодом карти").arg(status.detail);
     case Damage::DeckPositionOutOfRange:
-        return QStringLiteral("позиція в колоді (%1) поза межами від 1 до 53").arg(status.detail);
+        return Words::tr("позиція в колоді (%1) поза межами від 1 до 53").arg(status.detail);
     case Damage::TooShort:
     case Damage::None:
         break;
     }
-    return QStringLiteral("він коротший, ніж має бути");
+    return Words::tr("він коротший, ніж має бути");
 }
 
 } // namespace
@@ -39,26 +47,26 @@ QString fileProblemWords(const FileStatus &status)
     const QString path = quoted(status.path);
     switch (status.problem) {
     case FileProblem::Missing:
-        return QStringLiteral("файл%1 не знайдено.").arg(path);
+        return Words::tr("файл%1 не знайдено.").arg(path);
     case FileProblem::IsDirectory:
-        return QStringLiteral("замість файлу%1 знайдено папку.").arg(path);
+        return Words::tr("замість файлу%1 знайдено папку.").arg(path);
     case FileProblem::Unreadable:
-        return QStringLiteral("файл%1 недоступний для читання.").arg(path);
+        return Words::tr("файл%1 недоступний для читання.").arg(path);
     case FileProblem::FolderNotCreated:
-        return QStringLiteral("не вдалося створити папку%1.").arg(path);
+        return Words::tr("не вдалося створити папку%1.").arg(path);
     case FileProblem::Locked:
-        return QStringLiteral("файл%1 зайнятий іншою запущеною копією гри.").arg(path);
+        return Words::tr("файл%1 зайнятий іншою запущеною копією гри.").arg(path);
     case FileProblem::NewerVersion:
-        return QStringLiteral("файл%1 записано новішою версією гри.").arg(path);
+        return Words::tr("файл%1 записано новішою версією гри.").arg(path);
     case FileProblem::Damaged:
         if (status.damage == Damage::None)
-            return QStringLiteral("файл%1 пошкоджено.").arg(path);
+            return Words::tr("файл%1 пошкоджено.").arg(path);
         return damage(status) + QLatin1Char('.');
     case FileProblem::Unwritable:
     case FileProblem::None:
         break;
     }
-    return QStringLiteral("файл%1 або його папка недоступні для запису.").arg(path);
+    return Words::tr("файл%1 або його папка недоступні для запису.").arg(path);
 }
 
 QString fileProblemText(const FileStatus &status)
@@ -74,77 +82,79 @@ namespace {
 QString loadFailure(const FileStatus &status)
 {
     if (status.problem == FileProblem::Missing)
-        return QStringLiteral("Немає збереженої гри: ") + fileProblemWords(status) + GameGoesOn;
+        return Words::tr("Немає збереженої гри: %1").arg(fileProblemWords(status)) + gameGoesOn();
     if (status.problem == FileProblem::Damaged)
-        return QStringLiteral("Файл збереженої гри пошкоджено: ") + fileProblemWords(status) + GameGoesOn;
-    return QStringLiteral("Не вдалося завантажити гру: ") + fileProblemWords(status) + GameGoesOn;
+        return Words::tr("Файл збереженої гри пошкоджено: %1").arg(fileProblemWords(status)) + gameGoesOn();
+    return Words::tr("Не вдалося завантажити гру: %1").arg(fileProblemWords(status)) + gameGoesOn();
 }
 
 } // namespace
 
 MessageText messageText(const Message &message)
 {
-    const QString error = QStringLiteral("Помилка!");
-    const QString victory = QStringLiteral("Перемога!");
-    const QString saving = QStringLiteral("Збереження гри");
-    const QString loading = QStringLiteral("Завантаження гри");
-    const QString records = QStringLiteral("Рекорди");
+    const QString error = Words::tr("Помилка!");
+    const QString victory = Words::tr("Перемога!");
+    const QString saving = Words::tr("Збереження гри");
+    const QString loading = Words::tr("Завантаження гри");
+    const QString records = Words::tr("Рекорди");
     switch (message.id) {
     case Id::StakeIsZero:
-        return {QStringLiteral("Ставка повинна бути більшою за 0!"), error};
+        return {Words::tr("Ставка повинна бути більшою за 0!"), error};
     case Id::PlayerCannotCover:
-        return {QStringLiteral("У Вас не вистачає грошей для цієї ставки!"), error};
+        return {Words::tr("У Вас не вистачає грошей для цієї ставки!"), error};
     case Id::BankerCannotCover:
-        return {QStringLiteral("У Банківника не вистачає грошей для цієї ставки!"), error};
+        return {Words::tr("У Банківника не вистачає грошей для цієї ставки!"), error};
     case Id::NewDeck:
-        return {QStringLiteral("В колоді залишилося менше 10 карт. Банківник здає нову колоду."),
-                QStringLiteral("Нова колода!")};
+        return {Words::tr("В колоді залишилося менше 10 карт. Банківник здає нову колоду."),
+                Words::tr("Нова колода!")};
     case Id::GameLost:
-        return {QStringLiteral("Повна поразка! Бажаєте грати ще?"), QStringLiteral("Поразка!")};
+        return {Words::tr("Повна поразка! Бажаєте грати ще?"), Words::tr("Поразка!")};
     case Id::GameWon:
-        return {QStringLiteral("Ура! Ви перемогли! Бажаєте грати ще?"), victory};
+        return {Words::tr("Ура! Ви перемогли! Бажаєте грати ще?"), victory};
     case Id::GameWonWithRecord:
-        return {QStringLiteral("Бажаєте грати ще?"), victory};
+        return {Words::tr("Бажаєте грати ще?"), victory};
     case Id::RecordName:
-        return {QStringLiteral("Ви перемогли і набрали %1 бали(-ів). Введіть Ваше ім'я:").arg(message.number),
-                QStringLiteral("Запис в найкращу десятку")};
+        return {Words::tr("Ви перемогли і набрали %1 бали(-ів). Введіть Ваше ім'я:").arg(message.number),
+                Words::tr("Запис в найкращу десятку")};
     case Id::GameSaved:
-        return {QStringLiteral("Гру успішно збережено... Для продовження натисніть на кнопку..."), saving};
+        return {Words::tr("Гру успішно збережено... Для продовження натисніть на кнопку..."), saving};
     case Id::SaveFailed:
-        return {QStringLiteral("Не вдалося зберегти гру: ") + fileProblemWords(message.file)
-                    + QStringLiteral(" Поточна гра триває, попереднє збереження лишилося без змін."),
+        return {Words::tr("Не вдалося зберегти гру: %1 Поточна гра триває, попереднє збереження лишилося без змін.")
+                    .arg(fileProblemWords(message.file)),
                 saving};
     case Id::GameLoaded:
-        return {QStringLiteral("Гру успішно завантажено... Для продовження натисніть на кнопку..."), loading};
+        return {Words::tr("Гру успішно завантажено... Для продовження натисніть на кнопку..."), loading};
     case Id::LoadFailed:
         return {loadFailure(message.file), loading};
     case Id::RecordsUnreadable:
-        return {QStringLiteral("Не вдалося прочитати таблицю рекордів: ") + fileProblemWords(message.file), records};
+        return {Words::tr("Не вдалося прочитати таблицю рекордів: %1").arg(fileProblemWords(message.file)), records};
     case Id::RecordsUnwritable:
-        return {QStringLiteral("Не вдалося записати таблицю рекордів: ") + fileProblemWords(message.file)
-                    + QStringLiteral(" Попередня таблиця рекордів лишилася без змін."),
+        return {Words::tr("Не вдалося записати таблицю рекордів: %1 Попередня таблиця рекордів лишилася без змін.")
+                    .arg(fileProblemWords(message.file)),
                 records};
     case Id::SettingsUnreadable:
-        return {QStringLiteral("Не вдалося прочитати налаштування: ") + fileProblemWords(message.file)
-                    + QStringLiteral(" Діють звичайні налаштування, а файл лишився без змін."),
-                QStringLiteral("Налаштування")};
+        return {Words::tr("Не вдалося прочитати налаштування: %1 Діють звичайні налаштування, а файл лишився без змін.")
+                    .arg(fileProblemWords(message.file)),
+                Words::tr("Налаштування")};
     case Id::SettingsUnsaved:
-        return {QStringLiteral("Не вдалося зберегти налаштування: ") + fileProblemWords(message.file)
-                    + QStringLiteral(" Гра триває з вибраними налаштуваннями, але наступного разу вони не відновляться."),
-                QStringLiteral("Налаштування")};
+        return {Words::tr("Не вдалося зберегти налаштування: %1 Гра триває з вибраними налаштуваннями, але наступного "
+                   "разу вони не відновляться.")
+                    .arg(fileProblemWords(message.file)),
+                Words::tr("Налаштування")};
     case Id::StatisticsUnavailable:
-        return {QStringLiteral("Статистика цього разу не ведеться: ") + fileProblemWords(message.file)
-                    + QStringLiteral(" Файл статистики лишився без змін.") + GameGoesOn,
-                QStringLiteral("Статистика")};
+        return {Words::tr("Статистика цього разу не ведеться: %1 Файл статистики лишився без змін.")
+                        .arg(fileProblemWords(message.file))
+                    + gameGoesOn(),
+                Words::tr("Статистика")};
     case Id::GameNumberPrompt:
-        return {QStringLiteral("Номер гри (ціле число від 1 до 2 000 000 000):"), QStringLiteral("Гра за номером")};
+        return {Words::tr("Номер гри (ціле число від 1 до 2 000 000 000):"), Words::tr("Гра за номером")};
     case Id::GameNumberRefused:
-        return {QStringLiteral("«%1» — не номер гри. Номер гри — ціле число від 1 до 2 000 000 000.")
+        return {Words::tr("«%1» — не номер гри. Номер гри — ціле число від 1 до 2 000 000 000.")
                         .arg(message.text)
-                    + GameGoesOn,
-                QStringLiteral("Гра за номером")};
+                    + gameGoesOn(),
+                Words::tr("Гра за номером")};
     case Id::Pause:
         break;
     }
-    return {QStringLiteral("Пауза... Для продовження натисніть на кнопку..."), QStringLiteral("Пауза!")};
+    return {Words::tr("Пауза... Для продовження натисніть на кнопку..."), Words::tr("Пауза!")};
 }

@@ -1,6 +1,18 @@
 #include "tabletext.h"
 
+#include <QCoreApplication>
+
 namespace tabletext {
+
+namespace {
+
+// The context the translations of these words are kept under.
+class Words
+{
+    Q_DECLARE_TR_FUNCTIONS(TableText)
+};
+
+} // namespace
 
 QString signed16(int value)
 {
@@ -16,19 +28,19 @@ QString result(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::BankerWins:
-        return QStringLiteral("Переміг Банківник");
+        return Words::tr("Переміг Банківник");
     case Outcome::PlayerWins:
-        return QStringLiteral("Переміг Гравець");
+        return Words::tr("Переміг Гравець");
     case Outcome::Draw:
         break;
     }
-    return QStringLiteral("Нічия");
+    return Words::tr("Нічия");
 }
 
 QString points(int playerPoints, int bankerPoints)
 {
-    return QStringLiteral("Очок у Гравця - ") + signed16(playerPoints) + QStringLiteral(". Очок у Банківника - ")
-        + signed16(bankerPoints);
+    return Words::tr("Очок у Гравця - %1. Очок у Банківника - %2")
+        .arg(signed16(playerPoints), signed16(bankerPoints));
 }
 
 } // namespace tabletext

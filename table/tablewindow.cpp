@@ -16,9 +16,11 @@
 #include "tabletext.h"
 #include "twips.h"
 #include "updown.h"
+#include "zoomlayout.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
@@ -29,11 +31,18 @@
 #include <QScopeGuard>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
 
 constexpr int FontPixels = 24; // 18 pt at 96 dpi, kept in step with the twips layout
+
+// The table at zoom 1, the smallest it is shown.
+constexpr QSize TableSize(twips::toPixels(11910), twips::toPixels(8220));
+
+// The zoom the menu steps through.
+constexpr std::array<qreal, 7> ZoomSteps{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 // Milliseconds between the ticks of a flight, by speed; a flight keeps its
 // number of ticks.
@@ -103,14 +112,15 @@ TableWindow::TableWindow(Settings &settings, SoundSystem &sounds, QWidget *paren
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("21"));
-    setWindowIcon(artwork::appIcon());
+    // The icon (seven sizes to decode) comes after the first frame: Application.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     buildTable();
     buildMenus();
+    buildLanguageMenu();
+    retranslate();
     buildKeys();
-    // The layout is absolute: the window keeps the size of its table.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    resize(sizeHint());
 }
 
 TableWindow::~TableWindow() = default;
@@ -119,7 +129,7 @@ void TableWindow::buildTable()
 {
     m_table = new QWidget(this);
     m_table->setObjectName(QStringLiteral("table"));
-    m_table->setFixedSize(twips::toPixels(11910), twips::toPixels(8220));
+    m_table->setMinimumSize(TableSize);
     m_table->setAutoFillBackground(true);
     // Pointer moves over the bare table put hovered buttons back to normal.
     m_table->setMouseTracking(true);
@@ -129,9 +139,9 @@ void TableWindow::buildTable()
     QWidget *t = m_table;
     const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight, centre = Qt::AlignHCenter;
 
-    m_label1 = makeLabel(t, "Label1", QStringLiteral("Карти Банківника:"), captionFont(true), false, left);
+    m_label1 = makeLabel(t, "Label1", QString(), captionFont(true), false, left);
     m_label1->setGeometry(twips::rect(240, 360, 4095, 615));
-    m_label5 = makeLabel(t, "Label5", QStringLiteral("Гроші Банківника:"), captionFont(true), true, left);
+    m_label5 = makeLabel(t, "Label5", QString(), captionFont(true), true, left);
     m_label5->setGeometry(twips::rect(7560, 360, 3495, 495));
     m_label4 = makeLabel(t, "Label4", QStringLiteral("100"), figureFont(), true, right);
     m_label4->setGeometry(twips::rect(10920, 360, 735, 495));
@@ -146,12 +156,10 @@ void TableWindow::buildTable()
     m_picture1 = makePictureBox(t, QStringLiteral("Picture1"), twips::rect(DeckLeft, DeckTop, 1520, 2355));
     m_picture1->setAutoFillBackground(true);
     m_picture1->setPixmap(backPicture());
-    m_picture1->setAccessibleName(QStringLiteral("Колода"));
-    m_picture1->setAccessibleDescription(QStringLiteral("Клацніть, щоб узяти карту"));
     // A click on the deck takes a card, as "Тягнути" does.
     m_picture1->installEventFilter(this);
 
-    m_label9 = makeLabel(t, "Label9", QStringLiteral("На кону:"), captionFont(true), true, left);
+    m_label9 = makeLabel(t, "Label9", QString(), captionFont(true), true, left);
     m_label9->setGeometry(twips::rect(9360, 3600, 1575, 495));
     m_label8 = makeLabel(t, "Label8", QStringLiteral("100"), figureFont(), true, right);
     m_label8->setGeometry(twips::rect(10920, 3600, 735, 495));
@@ -164,11 +172,11 @@ void TableWindow::buildTable()
     m_label7->move(twips::point(240, 4200));
     m_label7->hide();
 
-    m_label11 = makeLabel(t, "Label11", QStringLiteral("Гроші Гравця:"), captionFont(true), true, left);
+    m_label11 = makeLabel(t, "Label11", QString(), captionFont(true), true, left);
     m_label11->setGeometry(twips::rect(8280, 4080, 2655, 495));
     m_label12 = makeLabel(t, "Label12", QStringLiteral("100"), figureFont(), true, right);
     m_label12->setGeometry(twips::rect(10920, 4080, 735, 495));
-    m_label13 = makeLabel(t, "Label13", QStringLiteral("Ставка:"), captionFont(true), true, left);
+    m_label13 = makeLabel(t, "Label13", QString(), captionFont(true), true, left);
     m_label13->setGeometry(twips::rect(5400, 4800, 1575, 495));
     m_label14 = makeLabel(t, "Label14", QStringLiteral("0"), figureFont(), true, centre);
     m_label14->setGeometry(twips::rect(7080, 4800, 495, 495));
@@ -211,7 +219,7 @@ void TableWindow::buildTable()
         m_buttons[i] = b;
     }
 
-    m_label2 = makeLabel(t, "Label2", QStringLiteral("Карти Гравця:"), captionFont(true), false, left);
+    m_label2 = makeLabel(t, "Label2", QString(), captionFont(true), false, left);
     m_label2->setGeometry(twips::rect(240, 4920, 3255, 615));
 
     for (int i = 0; i < 5; ++i) {
@@ -257,6 +265,14 @@ void TableWindow::buildTable()
     connect(m_tmrMovePlayer, &QTimer::timeout, this, &TableWindow::TmrMovePlayer_Timer);
     connect(m_tmrMoveComputer, &QTimer::timeout, this, &TableWindow::TmrMoveComputer_Timer);
 
+    m_layout = std::make_unique<ZoomLayout>(m_table);
+    m_layout->fitToText(m_label6);
+    m_layout->fitToText(m_label7);
+    m_pictureTimer = new QTimer(this);
+    m_pictureTimer->setSingleShot(true);
+    m_pictureTimer->setInterval(80);
+    connect(m_pictureTimer, &QTimer::timeout, this, &TableWindow::redrawPictures);
+
     applyLook();
     updateFigureNames();
     for (Side side : {Side::Player, Side::Banker})
@@ -275,68 +291,196 @@ QAction *TableWindow::addMenuItem(QMenu *menu, const QString &name, const QStrin
     return action;
 }
 
+void TableWindow::buildLanguageMenu()
+{
+    // Said in both languages, so that it is found from either.
+    QMenu *languages = menuBar()->addMenu(QStringLiteral("Мова / Language"));
+    languages->setObjectName(QStringLiteral("languageMenu"));
+    auto *group = new QActionGroup(this);
+    group->setExclusive(true);
+    m_ukrainianItem = addMenuItem(languages, QStringLiteral("ukrainian"), QStringLiteral("Українська"), {});
+    m_englishItem = addMenuItem(languages, QStringLiteral("english"), QStringLiteral("English"), {});
+    for (QAction *item : {m_ukrainianItem, m_englishItem}) {
+        item->setCheckable(true);
+        group->addAction(item);
+    }
+    connect(m_ukrainianItem, &QAction::triggered, this, [this] { emit languageChosen(Language::Ukrainian); });
+    connect(m_englishItem, &QAction::triggered, this, [this] { emit languageChosen(Language::English); });
+}
+
+void TableWindow::showLanguage(Language spoken)
+{
+    m_ukrainianItem->setChecked(spoken != Language::English);
+    m_englishItem->setChecked(spoken == Language::English);
+}
+
+void TableWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The cards' corner letters are the language's own.
+        m_pictureScale = 0;
+        redrawPictures();
+    }
+    if (event->type() == QEvent::WindowStateChange)
+        updateZoomItems();
+    QMainWindow::changeEvent(event);
+}
+
+void TableWindow::retranslate()
+{
+    m_label1->setText(tr("Карти Банківника:"));
+    m_label5->setText(tr("Гроші Банківника:"));
+    m_label9->setText(tr("На кону:"));
+    m_label11->setText(tr("Гроші Гравця:"));
+    m_label13->setText(tr("Ставка:"));
+    m_label2->setText(tr("Карти Гравця:"));
+
+    m_picture1->setAccessibleName(tr("Колода"));
+    m_picture1->setAccessibleDescription(tr("Клацніть, щоб узяти карту"));
+    m_upDown->setAccessibleName(cardnames::stakeSpinnerName());
+    m_upDown->setAccessibleDescription(cardnames::stakeSpinnerDescription());
+    m_upDown->setToolTip(cardnames::stakeSpinnerDescription());
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const auto which = static_cast<Button>(i);
+        m_buttons[i]->setAccessibleName(cardnames::buttonName(which));
+        m_buttons[i]->setAccessibleDescription(cardnames::buttonDescription(which));
+        m_buttons[i]->setToolTip(cardnames::buttonName(which) + QStringLiteral(" — ")
+                                 + cardnames::buttonDescription(which));
+    }
+
+    findChild<QMenu *>(QStringLiteral("ewr"))->setTitle(tr("Гра"));
+    findChild<QMenu *>(QStringLiteral("wqe"))->setTitle(tr("Про гру"));
+    findChild<QMenu *>(QStringLiteral("zoomMenu"))->setTitle(tr("Масштаб"));
+    const std::pair<const char *, QString> items[] = {
+        {"NewGame", tr("Нова гра")},
+        {"numberedGame", tr("Гра за номером…")},
+        {"opening", tr("Завантажити")},
+        {"saving", tr("Зберегти")},
+        {"music", tr("Музика")},
+        {"sounds", tr("Звуки")},
+        {"anime", tr("Анімація")},
+        {"hints", tr("Підказки")},
+        {"highContrast", tr("Висока контрастність")},
+        {"settings", tr("Налаштування…")},
+        {"statistics", tr("Статистика")},
+        {"records", tr("Рекорди")},
+        {"pause", tr("Пауза")},
+        {"wert", tr("Вихід")},
+        {"rules", tr("Правила")},
+        {"about", tr("Розробники")},
+        {"keys", tr("Клавіші")},
+        {"fullScreen", tr("На весь екран")},
+        {"zoomIn", tr("Збільшити")},
+        {"zoomOut", tr("Зменшити")},
+        {"zoomReset", tr("Звичайний розмір")},
+    };
+    for (const auto &[name, caption] : items) {
+        if (QAction *item = menuAction(QLatin1String(name)))
+            item->setText(caption);
+    }
+
+    if (m_gameNumberShown)
+        showGameNumber(*m_gameNumberShown);
+    showResult();
+    for (Side side : {Side::Player, Side::Banker}) {
+        for (int i = 0; i < Hand::MaxCards; ++i) {
+            const SlotShows &shown = m_slotShows[side == Side::Player ? 0 : 1][static_cast<std::size_t>(i)];
+            nameSlot(side, i, shown.shows, shown.code);
+        }
+    }
+    updateFigureNames();
+}
+
+// The result lines of the settled round, while they are on the table.
+void TableWindow::showResult()
+{
+    if (!m_result)
+        return;
+    m_label6->setText(tabletext::result(m_result->outcome));
+    m_label6->adjustSize();
+    m_label7->setText(tabletext::points(m_result->playerPoints, m_result->bankerPoints));
+    m_label7->adjustSize();
+}
+
 void TableWindow::buildMenus()
 {
-    QMenu *game = menuBar()->addMenu(QStringLiteral("Гра"));
+    QMenu *game = menuBar()->addMenu(QString());
     game->setObjectName(QStringLiteral("ewr"));
-    QMenu *about = menuBar()->addMenu(QStringLiteral("Про гру"));
+    QMenu *about = menuBar()->addMenu(QString());
     about->setObjectName(QStringLiteral("wqe"));
 
-    connect(addMenuItem(game, QStringLiteral("NewGame"), QStringLiteral("Нова гра"), Qt::Key_F2),
+    connect(addMenuItem(game, QStringLiteral("NewGame"), {}, Qt::Key_F2),
             &QAction::triggered, this, [this] {
                 if (m_game)
                     m_game->newGame();
             });
-    connect(addMenuItem(game, QStringLiteral("numberedGame"), QStringLiteral("Гра за номером…"), {}),
+    connect(addMenuItem(game, QStringLiteral("numberedGame"), {}, {}),
             &QAction::triggered, this, [this] {
                 if (m_game)
                     m_game->chooseGameNumber();
             });
-    connect(addMenuItem(game, QStringLiteral("opening"), QStringLiteral("Завантажити"), Qt::Key_F3),
+    connect(addMenuItem(game, QStringLiteral("opening"), {}, Qt::Key_F3),
             &QAction::triggered, this, [this] {
                 if (m_game)
                     m_game->loadGame();
             });
-    m_savingItem = addMenuItem(game, QStringLiteral("saving"), QStringLiteral("Зберегти"), Qt::Key_F4);
+    m_savingItem = addMenuItem(game, QStringLiteral("saving"), {}, Qt::Key_F4);
     connect(m_savingItem, &QAction::triggered, this, [this] {
         if (m_game)
             m_game->saveGame();
     });
 
     // The flags decide the check marks; a click only asks for the flip.
-    m_musicItem = addMenuItem(game, QStringLiteral("music"), QStringLiteral("Музика"), Qt::CTRL | Qt::Key_M);
-    m_soundsItem = addMenuItem(game, QStringLiteral("sounds"), QStringLiteral("Звуки"), Qt::CTRL | Qt::Key_S);
-    m_animeItem = addMenuItem(game, QStringLiteral("anime"), QStringLiteral("Анімація"), Qt::CTRL | Qt::Key_A);
+    m_musicItem = addMenuItem(game, QStringLiteral("music"), {}, Qt::CTRL | Qt::Key_M);
+    m_soundsItem = addMenuItem(game, QStringLiteral("sounds"), {}, Qt::CTRL | Qt::Key_S);
+    m_animeItem = addMenuItem(game, QStringLiteral("anime"), {}, Qt::CTRL | Qt::Key_A);
     for (QAction *item : {m_musicItem, m_soundsItem, m_animeItem})
         item->setCheckable(true);
     connect(m_musicItem, &QAction::triggered, this, &TableWindow::music_Click);
     connect(m_soundsItem, &QAction::triggered, this, &TableWindow::sounds_Click);
     connect(m_animeItem, &QAction::triggered, this, &TableWindow::anime_Click);
-    m_hintsItem = addMenuItem(game, QStringLiteral("hints"), QStringLiteral("Підказки"), Qt::Key_F8);
-    m_highContrastItem = addMenuItem(game, QStringLiteral("highContrast"), QStringLiteral("Висока контрастність"), Qt::Key_F9);
+    m_hintsItem = addMenuItem(game, QStringLiteral("hints"), {}, Qt::Key_F8);
+    m_highContrastItem = addMenuItem(game, QStringLiteral("highContrast"), {}, Qt::Key_F9);
     for (QAction *item : {m_hintsItem, m_highContrastItem})
         item->setCheckable(true);
     m_hintsItem->setChecked(m_settings.hints);
     m_highContrastItem->setChecked(m_settings.highContrast);
     connect(m_hintsItem, &QAction::triggered, this, &TableWindow::hints_Click);
     connect(m_highContrastItem, &QAction::triggered, this, &TableWindow::highContrast_Click);
-    connect(addMenuItem(game, QStringLiteral("settings"), QStringLiteral("Налаштування…"), {}),
+    connect(addMenuItem(game, QStringLiteral("settings"), {}, {}),
             &QAction::triggered, this, &TableWindow::settingsRequested);
 
-    connect(addMenuItem(game, QStringLiteral("statistics"), QStringLiteral("Статистика"), Qt::Key_F7),
+    game->addSeparator();
+    m_fullScreenItem = addMenuItem(game, QStringLiteral("fullScreen"), {}, Qt::Key_F11);
+    m_fullScreenItem->setCheckable(true);
+    connect(m_fullScreenItem, &QAction::triggered, this, &TableWindow::toggleFullScreen);
+    QMenu *zoom = game->addMenu(QString());
+    zoom->setObjectName(QStringLiteral("zoomMenu"));
+    m_zoomInItem = addMenuItem(zoom, QStringLiteral("zoomIn"), {}, {});
+    m_zoomInItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    m_zoomOutItem = addMenuItem(zoom, QStringLiteral("zoomOut"), {}, Qt::CTRL | Qt::Key_Minus);
+    m_zoomResetItem = addMenuItem(zoom, QStringLiteral("zoomReset"), {}, Qt::CTRL | Qt::Key_0);
+    connect(m_zoomInItem, &QAction::triggered, this, &TableWindow::zoomIn);
+    connect(m_zoomOutItem, &QAction::triggered, this, &TableWindow::zoomOut);
+    connect(m_zoomResetItem, &QAction::triggered, this, &TableWindow::resetZoom);
+    updateZoomItems();
+    game->addSeparator();
+
+    connect(addMenuItem(game, QStringLiteral("statistics"), {}, Qt::Key_F7),
             &QAction::triggered, this, &TableWindow::statisticsRequested);
-    connect(addMenuItem(game, QStringLiteral("records"), QStringLiteral("Рекорди"), Qt::Key_F5),
+    connect(addMenuItem(game, QStringLiteral("records"), {}, Qt::Key_F5),
             &QAction::triggered, this, &TableWindow::recordsRequested);
-    connect(addMenuItem(game, QStringLiteral("pause"), QStringLiteral("Пауза"), Qt::Key_F6),
+    connect(addMenuItem(game, QStringLiteral("pause"), {}, Qt::Key_F6),
             &QAction::triggered, this, &TableWindow::pause_Click);
-    connect(addMenuItem(game, QStringLiteral("wert"), QStringLiteral("Вихід"), Qt::Key_F12),
+    connect(addMenuItem(game, QStringLiteral("wert"), {}, Qt::Key_F12),
             &QAction::triggered, this, &TableWindow::exitRequested);
 
-    connect(addMenuItem(about, QStringLiteral("rules"), QStringLiteral("Правила"), Qt::Key_F1),
+    connect(addMenuItem(about, QStringLiteral("rules"), {}, Qt::Key_F1),
             &QAction::triggered, this, &TableWindow::rulesRequested);
-    connect(addMenuItem(about, QStringLiteral("about"), QStringLiteral("Розробники"), Qt::CTRL | Qt::Key_I),
+    connect(addMenuItem(about, QStringLiteral("about"), {}, Qt::CTRL | Qt::Key_I),
             &QAction::triggered, this, &TableWindow::developersRequested);
-    connect(addMenuItem(about, QStringLiteral("keys"), QStringLiteral("Клавіші"), {}),
+    connect(addMenuItem(about, QStringLiteral("keys"), {}, {}),
             &QAction::triggered, this, &TableWindow::keysRequested);
 }
 
@@ -451,6 +595,8 @@ bool TableWindow::eventFilter(QObject *watched, QEvent *event)
             m_game->drawCard();
         return true;
     }
+    if (watched == m_table && event->type() == QEvent::Resize)
+        relayout();
     if (watched == m_table && event->type() == QEvent::MouseMove) {
         // Moves over labels and disabled buttons reach the table too; only
         // the bare cloth counts.
@@ -473,12 +619,13 @@ void TableWindow::Form_MouseMove()
 
 void TableWindow::refreshPictureScale()
 {
-    const qreal scale = devicePixelRatioF();
+    // Drawn for the device pixels the cards cover: the table's zoom times the screen's.
+    const qreal scale = devicePixelRatioF() * zoom();
     if (qFuzzyCompare(scale, m_pictureScale))
         return;
     m_pictureScale = scale;
     m_faces.clear();
-    m_back = artwork::cardBack(scale);
+    m_back = artwork::cardBack(devicePixelRatioF(), zoom());
 }
 
 QPixmap TableWindow::facePicture(int code)
@@ -486,9 +633,117 @@ QPixmap TableWindow::facePicture(int code)
     refreshPictureScale();
     auto it = m_faces.constFind(code);
     if (it == m_faces.constEnd())
-        it = m_faces.insert(code, artwork::cardFace(code, m_pictureScale));
+        it = m_faces.insert(code, artwork::cardFace(code, devicePixelRatioF(), zoom()));
     return *it;
 }
+
+void TableWindow::showPicture(Side side, int index, int code)
+{
+    slot(side, index)->setPixmap(code ? facePicture(code) : backPicture());
+}
+
+void TableWindow::redrawPictures()
+{
+    m_pictureTimer->stop();
+    refreshPictureScale();
+    m_picture1->setPixmap(backPicture());
+    m_picture4->setPixmap(backPicture());
+    for (Side side : {Side::Player, Side::Banker})
+        for (int i = 0; i < Hand::MaxCards; ++i) {
+            const SlotShows &shown = m_slotShows[side == Side::Player ? 0 : 1][static_cast<std::size_t>(i)];
+            if (shown.shows != cardnames::Slot::Empty)
+                showPicture(side, i, shown.shows == cardnames::Slot::FaceUp ? shown.code : 0);
+        }
+}
+
+// --- Zoom -------------------------------------------------------------------
+
+qreal TableWindow::zoom() const { return m_layout ? m_layout->zoom() : 1.0; }
+
+void TableWindow::relayout()
+{
+    const QSize room = m_table->size();
+    const qreal fitting = std::max(1.0, ZoomLayout::fittingZoom(TableSize, room));
+    const qreal before = zoom();
+    m_layout->setZoom(fitting, ZoomLayout::centredOrigin(TableSize, room, fitting));
+    if (qFuzzyCompare(before, fitting))
+        return;
+    for (ImageButton *b : m_buttons)
+        b->setZoom(fitting);
+    m_hintPanel->setZoom(fitting);
+    // A flying card keeps its place on the way.
+    if (m_picture4->isVisible())
+        moveFlyingCard();
+    m_pictureTimer->start();
+    updateZoomItems();
+    emit zoomChanged(fitting);
+}
+
+void TableWindow::zoomTo(qreal target)
+{
+    if (isFullScreen())
+        return;
+    if (isMaximized())
+        showNormal();
+    const QSize table = (QSizeF(TableSize) * target).toSize();
+    resize(size() + table - m_table->size());
+}
+
+// The steps go as far as the screen holds the window.
+void TableWindow::zoomIn()
+{
+    const QScreen *s = screen();
+    const QSize room = s ? s->availableGeometry().size() : QSize();
+    const QSize frame = frameGeometry().size() - m_table->size();
+    for (const qreal step : ZoomSteps) {
+        if (step <= zoom() + 0.01)
+            continue;
+        const QSize needed = frame + (QSizeF(TableSize) * step).toSize();
+        if (s && (needed.width() > room.width() || needed.height() > room.height()))
+            break;
+        zoomTo(step);
+        return;
+    }
+}
+
+void TableWindow::zoomOut()
+{
+    for (auto it = ZoomSteps.rbegin(); it != ZoomSteps.rend(); ++it) {
+        if (*it < zoom() - 0.01) {
+            zoomTo(*it);
+            return;
+        }
+    }
+    zoomTo(1.0);
+}
+
+void TableWindow::resetZoom() { zoomTo(1.0); }
+
+void TableWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        if (m_maximizedBeforeFullScreen)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        m_maximizedBeforeFullScreen = isMaximized();
+        showFullScreen();
+    }
+}
+
+void TableWindow::updateZoomItems()
+{
+    if (!m_zoomInItem)
+        return;
+    // Full screen decides the size by itself.
+    const bool free = !isFullScreen();
+    m_zoomInItem->setEnabled(free && zoom() < ZoomSteps.back() - 0.01);
+    m_zoomOutItem->setEnabled(free && zoom() > 1.01);
+    m_zoomResetItem->setEnabled(free && zoom() > 1.01);
+    m_fullScreenItem->setChecked(isFullScreen());
+}
+
 
 QPixmap TableWindow::backPicture()
 {
@@ -537,9 +792,8 @@ void TableWindow::setToggleChecked(Toggle toggle, bool checked)
 
 void TableWindow::showSlotBack(Side side, int index)
 {
-    QLabel *box = slot(side, index);
-    box->setPixmap(backPicture());
-    box->show();
+    showPicture(side, index, 0);
+    slot(side, index)->show();
     nameSlot(side, index, cardnames::Slot::FaceDown);
 }
 
@@ -560,9 +814,8 @@ void TableWindow::paintRow(Side side, const Hand &hand)
         const QPixmap face = facePicture(hand[j]);
         if (face.isNull())
             continue;
-        QLabel *box = slot(side, j - 1);
-        box->setPixmap(face);
-        box->show();
+        showPicture(side, j - 1, hand[j]);
+        slot(side, j - 1)->show();
         nameSlot(side, j - 1, cardnames::Slot::FaceUp, hand[j]);
     }
 }
@@ -579,12 +832,13 @@ void TableWindow::redraw(const TableScene &scene)
         paintRow(Side::Banker, scene.banker);
         // During the player's turn the banker's first card lies face down.
         if (scene.rows == TableScene::Rows::BankerHoleDown) {
-            slot(Side::Banker, 0)->setPixmap(backPicture());
+            showPicture(Side::Banker, 0, 0);
             nameSlot(Side::Banker, 0, cardnames::Slot::FaceDown);
         }
         paintRow(Side::Player, scene.player);
     }
 
+    m_result = scene.result;
     if (scene.result) {
         m_label6->setText(tabletext::result(scene.result->outcome));
         m_label6->adjustSize();
@@ -627,7 +881,8 @@ QString TableWindow::askText(const Message &message)
 
 void TableWindow::showGameNumber(std::optional<qint64> number)
 {
-    m_gameNumber->setText(number ? QStringLiteral("Гра №%1").arg(*number) : QStringLiteral("Номер гри невідомий"));
+    m_gameNumberShown = number;
+    m_gameNumber->setText(number ? tr("Гра №%1").arg(*number) : tr("Номер гри невідомий"));
     m_gameNumber->setAccessibleName(m_gameNumber->text());
 }
 
@@ -716,6 +971,7 @@ void TableWindow::applySettings(const Settings &chosen)
 
 void TableWindow::nameSlot(Side side, int index, cardnames::Slot shows, int code)
 {
+    m_slotShows[side == Side::Player ? 0 : 1][static_cast<std::size_t>(index)] = {shows, code};
     QLabel *box = slot(side, index);
     box->setAccessibleName(cardnames::slotName(side, index, shows, code));
     box->setAccessibleDescription(cardnames::slotDescription(shows, code));
@@ -786,7 +1042,7 @@ void TableWindow::stopFlights()
 
 void TableWindow::moveFlyingCard()
 {
-    m_picture4->move(twips::point(m_flyingCard.left, m_flyingCard.top));
+    m_picture4->move(m_layout->map(twips::point(m_flyingCard.left, m_flyingCard.top)));
     m_picture4->show();
 }
 

@@ -2,6 +2,7 @@
 
 #include "cardnames.h"
 #include "flight.h"
+#include "settings.h"
 #include "tableview.h"
 
 #include <QHash>
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <future>
+#include <memory>
 
 class GameController;
 class HintPanel;
@@ -20,7 +22,7 @@ class QMenu;
 class QTimer;
 class SoundSystem;
 class UpDown;
-struct Settings;
+class ZoomLayout;
 
 // The card table: the main window of the program and the game's view.
 // It shows the scenes the game sends, flies dealt cards from the deck to
@@ -58,6 +60,16 @@ public:
     QPixmap backPicture();
     // Puts the window in the middle of its screen's free area.
     void centreOnScreen();
+    // Checks the language the program speaks now in the language menu.
+    void showLanguage(Language spoken);
+
+    // The table fills the window, keeping its proportions: 1 is its own
+    // size, the smallest. The zoom steps resize the window to a step.
+    qreal zoom() const;
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    void toggleFullScreen();
 
     // TableView
     void playSound(const QString &relativePath) override;
@@ -107,15 +119,23 @@ signals:
     void recordsRequested();
     void rulesRequested();
     void developersRequested();
+    // The table was laid out at another zoom; the small windows follow it.
+    void zoomChanged(qreal zoom);
+    // Ukrainian or English picked in the language menu.
+    void languageChosen(Language language);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildTable();
     void buildMenus();
     void buildKeys();
+    void buildLanguageMenu();
+    // Every text of the table in the language now.
+    void retranslate();
     // The colours of the normal or the high-contrast look.
     void applyLook();
     // Builds the odds tables off this thread, so no landing waits for them.
@@ -127,11 +147,20 @@ private:
     // Tells assistive technology that something worth hearing happened here.
     void announce(QWidget *widget);
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut);
+    void showResult();
     void paintRow(Side side, const Hand &hand);
     void landCard(Side side, int card);
     void buttonClicked(Button which);
     void moveFlyingCard();
     void refreshPictureScale();
+    // Lays the table out for the window's size; the pictures follow shortly,
+    // so dragging the window's edge stays smooth.
+    void relayout();
+    void redrawPictures();
+    // A card face, or its back for 0.
+    void showPicture(Side side, int index, int code);
+    void zoomTo(qreal zoom);
+    void updateZoomItems();
 
     Settings &m_settings;
     SoundSystem &m_sounds;
@@ -163,6 +192,27 @@ private:
     QAction *m_animeItem = nullptr;
     QAction *m_hintsItem = nullptr;
     QAction *m_highContrastItem = nullptr;
+    QAction *m_fullScreenItem = nullptr;
+    QAction *m_zoomInItem = nullptr;
+    QAction *m_zoomOutItem = nullptr;
+    QAction *m_zoomResetItem = nullptr;
+
+    std::unique_ptr<ZoomLayout> m_layout;
+    QTimer *m_pictureTimer = nullptr;
+    bool m_maximizedBeforeFullScreen = false;
+    QAction *m_ukrainianItem = nullptr;
+    QAction *m_englishItem = nullptr;
+
+    // What the slots show, worded again in a new language and drawn again
+    // at a new zoom.
+    struct SlotShows
+    {
+        cardnames::Slot shows = cardnames::Slot::Empty;
+        int code = 0;
+    };
+    std::array<std::array<SlotShows, 5>, 2> m_slotShows{}; // player's row, banker's row
+    std::optional<GameModel::Settlement> m_result;          // the settled round's lines
+    std::optional<std::optional<qint64>> m_gameNumberShown;
 
     // Card pictures at the scale they were last made for.
     QHash<int, QPixmap> m_faces;

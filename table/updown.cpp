@@ -66,5 +66,9 @@ void UpDown::resizeEvent(QResizeEvent *event)
     const int upper = height() / 2;
     m_up->setGeometry(0, 0, width(), upper);
     m_down->setGeometry(0, upper, width(), height() - upper);
+    // The arrows grow with the table.
+    const QSize arrow(std::max(6, width() * 2 / 3), std::max(4, upper * 2 / 3));
+    m_up->setIconSize(arrow);
+    m_down->setIconSize(arrow);
     QWidget::resizeEvent(event);
 }

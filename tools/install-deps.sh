@@ -5,10 +5,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
-  qt6-base-dev qt6-multimedia-dev libqt6svg6-dev libqt6sql6-sqlite libpcg-cpp-dev
+  qt6-base-dev qt6-multimedia-dev libqt6svg6-dev libqt6sql6-sqlite libpcg-cpp-dev libfontconfig-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation2 xvfb xauth x11-utils imagemagick
   lame sox xdotool
+  desktop-file-utils appstream file
 )
 
 missing=()

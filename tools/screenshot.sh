@@ -2,7 +2,9 @@
 # Starts the real game on a virtual X screen, plays one round with the mouse
 # and writes PNGs of the table: after start-up, during the player's turn and
 # after the round is settled; then a round by keys with the hints on, and in
-# high contrast. Then leaves with F12, as a player would.
+# high contrast. Then leaves with F12, as a player would. Then the player's
+# turn again at screen scales 1.5 and 2, in a window filling the screen, and
+# in English.
 #   tools/screenshot.sh [output folder]   (default: build/screenshots)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +16,7 @@ if [ -z "${TWENTYONE_SCREENSHOT_SCREEN:-}" ]; then
     command -v "$tool" >/dev/null || { echo "missing: $tool (apt-get install xvfb xdotool imagemagick)" >&2; exit 1; }
   done
   "$root/tools/build.sh" >/dev/null
-  exec env TWENTYONE_SCREENSHOT_SCREEN=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
+  exec env TWENTYONE_SCREENSHOT_SCREEN=1 xvfb-run -a -s "-screen 0 1920x1200x24" "$0" "$out"
 fi
 
 mkdir -p "$out"
@@ -77,3 +79,38 @@ fi
 wait "$game" || true
 trap - EXIT
 echo "the game exited on F12"
+
+# One more game in the given environment, up to the player's turn with the
+# hints on; "fill" first makes the window as large as the screen.
+turn_shot() {
+  local name=$1 fill=$2
+  shift 2
+  env "$@" "$root/build/bin/twentyone" &
+  game=$!
+  trap 'kill "$game" 2>/dev/null || true' EXIT
+  window=$(xdotool search --sync --onlyvisible --name '^21$' | head -1)
+  if [ "$fill" = fill ]; then
+    xdotool windowmove "$window" 0 0 windowsize "$window" 100% 100%
+  fi
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1   # the bare table takes the keys
+  sleep 3                      # the opening deal lands
+  xdotool key Up Up Return     # stake 2, the bet
+  sleep 1
+  xdotool key F8               # Підказки
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  shot "$name"
+  xdotool key F8 F12
+  for _ in $(seq 50); do
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$game" 2>/dev/null && echo "the game did not exit on F12" >&2
+  wait "$game" || true
+  trap - EXIT
+}
+turn_shot 6-scale-1.5 no QT_SCALE_FACTOR=1.5
+turn_shot 7-scale-2 no QT_SCALE_FACTOR=2
+turn_shot 8-filling-the-screen fill QT_SCALE_FACTOR=1
+turn_shot 9-english no LANG=en_US.UTF-8 LANGUAGE=en

@@ -11,6 +11,11 @@
 #include "updown.h"
 #include "testfiles.h"
 #include "recordingsounds.h"
+#include "developerswindow.h"
+#include "effectsplayer.h"
+#include "fakemediaplayer.h"
+#include "gamepaths.h"
+#include "qtsoundsystem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,6 +78,47 @@ struct Run
     Application app;
 };
 
+// Effects by their full path, as the real sound system hands them on.
+class ListeningEffects final : public EffectsPlayer
+{
+public:
+    explicit ListeningEffects(QStringList *played) : m_played(played) {}
+    void play(const QString &path) override { *m_played << path; }
+    void setVolume(int) override {}
+
+private:
+    QStringList *m_played;
+};
+
+// The records, rules and developers windows made so far.
+int auxWindowsMade()
+{
+    int made = 0;
+    for (QWidget *widget : QApplication::allWidgets())
+        made += qobject_cast<RecordsWindow *>(widget) || qobject_cast<RulesWindow *>(widget)
+                || qobject_cast<DevelopersWindow *>(widget);
+    return made;
+}
+
+// What had happened by the time the table's first frame was painted.
+class FirstFrameProbe final : public QObject
+{
+public:
+    explicit FirstFrameProbe(std::function<void()> look) : m_look(std::move(look)) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            m_look();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    bool painted = false;
+
+private:
+    std::function<void()> m_look;
+};
+
 } // namespace
 
 class TestApplication : public QObject
@@ -113,6 +159,72 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QRect screen = w.screen()->availableGeometry();
         QVERIFY(qAbs(w.frameGeometry().center().x() - screen.center().x()) <= 2);
+    }
+
+    // The first frame waits for nothing it does not show: no player opens,
+    // nothing sounds, no other window is made and the icon is not decoded
+    // before it. Right after it the music starts from track 1, the effects
+    // asked sound, the icon is set, and the records, rules and developers
+    // windows exist, hidden.
+    void startUpFinishesAfterTheFirstFrame()
+    {
+        QTemporaryDir dir;
+        const QString shuffle = gamePath(dir.path(), gamefiles::Dist);
+        QVERIFY(QDir().mkpath(QFileInfo(shuffle).path()));
+        QFile file(shuffle);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("RIFF") == 4);
+        file.close();
+        FakeMediaPlayer *music = nullptr;
+        QStringList played;
+        Application app(dir.path(), [&](Settings &settings, const QString &baseDir) {
+            music = new FakeMediaPlayer;
+            return std::make_unique<QtSoundSystem>(settings, baseDir, music, std::make_unique<ListeningEffects>(&played));
+        });
+        QSignalSpy startedUp(&app, &Application::startedUp);
+        app.start();
+        QCOMPARE(music->log(), QStringList{});
+        QVERIFY(played.isEmpty());
+        QCOMPARE(auxWindowsMade(), 0);
+
+        QStringList musicAtFrame{QStringLiteral("not painted")};
+        int windowsAtFrame = -1;
+        bool iconAtFrame = true;
+        FirstFrameProbe probe([&] {
+            musicAtFrame = music->log();
+            windowsAtFrame = auxWindowsMade();
+            iconAtFrame = !app.window().windowIcon().isNull();
+        });
+        app.window().installEventFilter(&probe);
+        app.show();
+        QVERIFY(startedUp.wait(5000));
+        QVERIFY(probe.painted);
+        QCOMPARE(musicAtFrame, QStringList{});
+        QCOMPARE(windowsAtFrame, 0);
+        QVERIFY(!iconAtFrame);
+        QVERIFY(!app.window().windowIcon().isNull());
+
+        const QString first = QStringLiteral("File ") + gamePath(dir.path(), gamefiles::musicTrack(1));
+        QCOMPARE(music->log(), (QStringList{first, "Open", "Play"}));
+        QCOMPARE(played.value(0), shuffle);
+        QCOMPARE(auxWindowsMade(), 3);
+        for (QWidget *window : {static_cast<QWidget *>(app.auxWindows()->recordsWindow()),
+                                static_cast<QWidget *>(app.auxWindows()->rulesWindow()),
+                                static_cast<QWidget *>(app.auxWindows()->developersWindow())})
+            QVERIFY(window && window->isHidden());
+        QCOMPARE(startedUp.size(), 1);
+    }
+
+    // A window asked for before the first frame is made then, and opens.
+    void recordsOpenBeforeTheFirstFrame()
+    {
+        AppFixture f;
+        f.app.start();
+        QCOMPARE(auxWindowsMade(), 0);
+        f.app.window().menuAction(QStringLiteral("records"))->trigger();
+        RecordsWindow *records = f.app.auxWindows()->recordsWindow();
+        QVERIFY(records);
+        QVERIFY(records->isVisible());
+        QVERIFY(!f.app.window().isVisible());
     }
 
     void shutdown_data()

@@ -54,9 +54,10 @@ private:
 
 } // namespace
 
-// Random clicks, pointer moves, menu commands and flight ticks sent to the
-// whole program (table, records, rules and developers windows), with the
-// game's invariants checked after every event.
+// Random clicks, pointer moves, menu commands (changes of language among
+// them) and flight ticks sent to the whole program (table, records, rules
+// and developers windows), with the game's invariants checked after every
+// event.
 class TestRandomPlayApp : public QObject
 {
     Q_OBJECT
@@ -88,7 +89,7 @@ private slots:
         app.show();
 
         const QStringList menu = {"NewGame", "opening", "saving", "music", "sounds", "anime", "pause",
-                                  "records", "rules", "about"};
+                                  "records", "rules", "about", "english", "ukrainian"};
         auto *upDown = window.findChild<UpDown *>(QStringLiteral("UpDown1"));
         QVERIFY(upDown);
         // Purses together: 200 until a load brings a file's own sum.
@@ -157,6 +158,9 @@ private slots:
                     total = model.playerMoney() + model.bankerMoney();
                 if (item == QLatin1String("NewGame"))
                     total = 200;
+                // Every window says its words again at once, mid-flight or not.
+                if (item == QLatin1String("english") || item == QLatin1String("ukrainian"))
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
             } else {
                 what = "tick";
                 const bool wasFlying = game.isCardFlying();

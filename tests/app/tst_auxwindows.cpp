@@ -126,6 +126,8 @@ private Q_SLOTS:
     void normalLookIsUnchanged();
     void accessibleNames_data();
     void accessibleNames();
+    void zoomedWindowsFitTheirTexts_data();
+    void zoomedWindowsFitTheirTexts();
 
     void screenshots();
 
@@ -179,6 +181,10 @@ QWidget *TestAuxWindows::show(const QString &which)
     if (which == u"rules") {
         m_windows->showRules();
         return m_windows->rulesWindow();
+    }
+    if (which == u"keys") {
+        m_windows->showKeys();
+        return m_windows->keysWindow();
     }
     m_windows->showDevelopers();
     return m_windows->developersWindow();
@@ -574,6 +580,66 @@ void TestAuxWindows::accessibleNames()
 
 // With TWENTYONE_SCREENSHOTS set to a folder, each window is saved there as
 // a picture for a look by eye, in both looks.
+void TestAuxWindows::zoomedWindowsFitTheirTexts_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<qreal>("zoom");
+    for (const char *which : {"records", "rules", "developers", "keys"})
+        for (const qreal zoom : {1.0, 1.25, 1.5, 2.0, 3.0})
+            QTest::addRow("%s at %g", which, zoom) << QString::fromLatin1(which) << zoom;
+}
+
+// The small windows grow with the table, and no text is cut at any zoom.
+void TestAuxWindows::zoomedWindowsFitTheirTexts()
+{
+    QFETCH(QString, which);
+    QFETCH(qreal, zoom);
+
+    writeRecords(fixtureRecords());
+    QWidget *window = show(which);
+    const QSize base = window->size();
+    const QSize button = window->findChild<BackButton *>(QStringLiteral("Command1"))->size();
+    m_windows->setZoom(zoom);
+    // The keys window is laid out: it grows with its lines.
+    const bool laidOut = window->layout();
+    const QSize expected = (QSizeF(base) * zoom).toSize();
+    if (laidOut)
+        QVERIFY(window->width() >= expected.width() * 0.9 && window->height() >= expected.height() * 0.9);
+    else
+        QCOMPARE(window->size(), expected);
+    auto *back = window->findChild<BackButton *>(QStringLiteral("Command1"));
+    QVERIFY(std::abs(back->width() - button.width() * zoom) <= 1);
+
+    int texts = 0;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->pixmap().isNull()) {
+            // The icon is drawn for its size.
+            QCOMPARE(label->pixmap().deviceIndependentSize().toSize(), label->size());
+            continue;
+        }
+        if (label->text().isEmpty() || !label->isVisible())
+            continue;
+        ++texts;
+        const QSize needed = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                               : label->sizeHint();
+        QVERIFY2(needed.width() <= label->width() + 1 && needed.height() <= label->height() + 1,
+                 qPrintable(QStringLiteral("%1: %2×%3 in %4×%5")
+                                .arg(label->objectName())
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(label->width())
+                                .arg(label->height())));
+    }
+    QVERIFY(texts >= 3);
+    // A window made afresh takes the zoom as well.
+    const QSize zoomed = window->size();
+    QPointer<QWidget> closed = window;
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!closed);
+    QCOMPARE(show(which)->size(), zoomed);
+}
+
 void TestAuxWindows::screenshots()
 {
     const QString folder = qEnvironmentVariable("TWENTYONE_SCREENSHOTS");

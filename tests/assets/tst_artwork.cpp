@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 
 #include <functional>
 
@@ -13,6 +14,53 @@ Q_DECLARE_METATYPE(Picture)
 
 namespace {
 const QSize Card(artwork::CardWidth, artwork::CardHeight);
+
+// In a picture blown up k times from a smaller one, every k × k block is
+// one colour.
+double unevenBlocks(const QImage &image, int k)
+{
+    int uneven = 0, blocks = 0;
+    for (int y = 0; y + k <= image.height(); y += k)
+        for (int x = 0; x + k <= image.width(); x += k) {
+            ++blocks;
+            const QRgb first = image.pixel(x, y);
+            bool same = true;
+            for (int dy = 0; dy < k && same; ++dy)
+                for (int dx = 0; dx < k && same; ++dx)
+                    same = image.pixel(x + dx, y + dy) == first;
+            uneven += same ? 0 : 1;
+        }
+    return blocks ? double(uneven) / blocks : 0.0;
+}
+
+// Squared steps between neighbours: a sharp edge counts fully, the same
+// edge smeared over two pixels only half.
+double edgeEnergy(const QImage &image)
+{
+    double energy = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 1; x < image.width(); ++x) {
+            const int d = qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y));
+            energy += double(d) * d;
+        }
+    return energy;
+}
+
+// The plates' words in another language.
+class EnglishPlates : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "Plates") != 0)
+            return {};
+        const QString text = QString::fromUtf8(source);
+        return text == QStringLiteral("Тягнути") ? QStringLiteral("Draw")
+               : text == QStringLiteral("Назад") ? QStringLiteral("Back")
+                                                  : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 QByteArray fingerprint(const QPixmap &pixmap)
 {
@@ -34,6 +82,9 @@ private slots:
     void nonCardsHaveNoFace_data();
     void nonCardsHaveNoFace();
     void iconAndCursor();
+    void picturesAreDrawnForTheirPixels_data();
+    void picturesAreDrawnForTheirPixels();
+    void platesAreLetteredInTheLanguage();
     void otherPictureIndicesGiveNothing();
 };
 
@@ -123,6 +174,58 @@ void TestArtwork::iconAndCursor()
     QCOMPARE(hand.hotSpot(), QPoint(12, 1));
     // The hot spot is on the drawn fingertip, not on the transparent ground.
     QVERIFY(qAlpha(hand.pixmap().toImage().pixel(12, 1)) > 128);
+}
+
+void TestArtwork::picturesAreDrawnForTheirPixels_data()
+{
+    QTest::addColumn<int>("code"); // 0: the back
+    QTest::addColumn<int>("scale");
+    for (const int scale : {2, 3}) {
+        QTest::addRow("back at %dx", scale) << 0 << scale;
+        for (int suit = 1; suit <= 4; ++suit)
+            for (int rank = 1; rank <= 13; ++rank)
+                QTest::addRow("%d at %dx", suit * 100 + rank, scale) << suit * 100 + rank << scale;
+    }
+}
+
+// A card at 2x or 3x is drawn for those pixels: neither the 1x picture
+// pixel-doubled nor smoothly enlarged.
+void TestArtwork::picturesAreDrawnForTheirPixels()
+{
+    QFETCH(int, code);
+    QFETCH(int, scale);
+    const auto picture = [code](qreal ratio, qreal zoom) {
+        return code ? artwork::cardFace(code, ratio, zoom) : artwork::cardBack(ratio, zoom);
+    };
+    const auto pixels = [](const QPixmap &pixmap) {
+        QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        image.setDevicePixelRatio(1.0);
+        return image;
+    };
+    const QImage small = pixels(picture(1.0, 1.0));
+    const QImage sharp = pixels(picture(scale, 1.0));
+    QCOMPARE(sharp.size(), small.size() * scale);
+    // The table's zoom on a plain screen gives the same pixels.
+    QCOMPARE(pixels(picture(1.0, scale)), sharp);
+
+    QVERIFY2(unevenBlocks(sharp, scale) > 0.05, qPrintable(QString::number(unevenBlocks(sharp, scale))));
+    const QImage enlarged = small.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY2(edgeEnergy(sharp) > 1.3 * edgeEnergy(enlarged),
+             qPrintable(QStringLiteral("%1 vs %2").arg(edgeEnergy(sharp)).arg(edgeEnergy(enlarged))));
+}
+
+void TestArtwork::platesAreLetteredInTheLanguage()
+{
+    const QImage ukrainian = artwork::plate(artwork::Plate::Draw, 0, 1.0, 1.5).toImage();
+    EnglishPlates english;
+    QCoreApplication::installTranslator(&english);
+    const QImage lettered = artwork::plate(artwork::Plate::Draw, 0, 1.0, 1.5).toImage();
+    const QImage back = artwork::backPlate(0).toImage();
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(lettered.size(), ukrainian.size());
+    QVERIFY(lettered != ukrainian);
+    QVERIFY(back != artwork::backPlate(0).toImage());
+    QCOMPARE(artwork::plate(artwork::Plate::Draw, 0, 1.0, 1.5).toImage(), ukrainian);
 }
 
 void TestArtwork::otherPictureIndicesGiveNothing()

@@ -1,6 +1,7 @@
 // The music player over Qt Multimedia, with a real short track, headless and
 // usually without any sound device.
 #include "gamepaths.h"
+#include "outputvolume.h"
 #include "settings.h"
 #include "qteffectsplayer.h"
 #include "qtmediaplayer.h"
@@ -187,9 +188,21 @@ private slots:
         QFETCH(bool, effects);
         QtMediaPlayer music;
         QtEffectsPlayer sounds;
+        // Their Qt objects are made at the first track and effect, with
+        // the gain set before. (Without a sound device an effect's output
+        // reports full gain whatever it is told, so the effect here has no
+        // file and thus no output: its own gain is what is compared.)
+        QVERIFY(!music.findChild<QAudioOutput *>() && !sounds.findChild<QSoundEffect *>());
+        music.setVolume(50);
+        sounds.setVolume(50);
+        music.setFileName(QStringLiteral(TWENTYONE_AUDIO_TEST_DATA "/chime.mp3"));
+        music.open();
+        sounds.play(QStringLiteral(TWENTYONE_AUDIO_TEST_DATA "/missing.wav"));
         auto *output = music.findChild<QAudioOutput *>();
         auto *effect = sounds.findChild<QSoundEffect *>();
         QVERIFY(output && effect);
+        QCOMPARE(output->volume(), outputVolume(50));
+        QCOMPARE(effect->volume(), outputVolume(50));
         const auto gainAt = [&](int percent) {
             if (effects) {
                 sounds.setVolume(percent);

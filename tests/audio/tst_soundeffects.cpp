@@ -241,6 +241,79 @@ private slots:
         QCOMPARE(settings, before);
     }
 
+    // Held at start-up, the sound system makes nothing sound; released, it
+    // carries out what it was asked, in its order.
+    void heldSoundWaitsForRelease_data()
+    {
+        QTest::addColumn<bool>("shutDownFirst");
+        QTest::newRow("released") << false;
+        QTest::newRow("shut down while held") << true;
+    }
+
+    void heldSoundWaitsForRelease()
+    {
+        QFETCH(bool, shutDownFirst);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(gamePath(dir.path(), gamefiles::Click), tinyWav(100)));
+        QVERIFY(writeFile(gamePath(dir.path(), gamefiles::Draw), tinyWav(100)));
+        Settings settings;
+        settings.SoundsOn = true;
+        settings.MusicTrack = 1;
+        auto *music = new FakeMediaPlayer;
+        QStringList played;
+        QtSoundSystem sound(settings, dir.path(), music, std::make_unique<FakeEffectsPlayer>(&played));
+
+        sound.hold();
+        sound.startMusic();
+        sound.playSound(gamefiles::Click);
+        sound.stopMusic();
+        sound.playSound(gamefiles::Draw);
+        sound.setMusicVolume(30);
+        QCOMPARE(music->log(), QStringList{});
+        QCOMPARE(played, QStringList{});
+        QCOMPARE(music->volume(), 30);
+
+        if (shutDownFirst)
+            sound.shutdown();
+        sound.release();
+        if (shutDownFirst) {
+            QCOMPARE(music->log(), QStringList{});
+            QCOMPARE(played, QStringList{});
+            return;
+        }
+        const QString first = QStringLiteral("File ") + gamePath(dir.path(), gamefiles::musicTrack(1));
+        QCOMPARE(music->log(), (QStringList{first, "Open", "Play", "Stop"}));
+        QCOMPARE(played, (QStringList{gamePath(dir.path(), gamefiles::Click), gamePath(dir.path(), gamefiles::Draw)}));
+
+        // From now on every command goes through at once.
+        sound.resumeMusic();
+        sound.playSound(gamefiles::Click);
+        QCOMPARE(music->log().last(), QStringLiteral("Play"));
+        QCOMPARE(played.last(), gamePath(dir.path(), gamefiles::Click));
+    }
+
+    // A long evening of effects: each file gets one player, kept and reused,
+    // whatever the order, instead of a new one (and a new device output) per effect.
+    void realEffectsPlayerReusesOnePlayerPerFile()
+    {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (const char *name : {"click.wav", "draw.wav", "dist.wav"}) {
+            paths << dir.filePath(QLatin1String(name));
+            QVERIFY(writeFile(paths.last(), tinyWav(400)));
+        }
+        QtEffectsPlayer player;
+        QCOMPARE(player.playerCount(), 0);
+        for (int i = 0; i < 60; ++i)
+            player.play(paths[(i * 7 + i / 5) % 3]);
+        QCOMPARE(player.playerCount(), 3);
+        QCOMPARE(player.findChildren<QObject *>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
+        player.setVolume(40);
+        player.play(paths[0]);
+        QCOMPARE(player.playerCount(), 3);
+        QTest::qWait(100);
+    }
+
     // The real effects player, usually with no sound device here: it must
     // take quick repeated calls, missing files and junk without a crash.
     void realEffectsPlayerTakesAnything()

@@ -109,6 +109,21 @@ private slots:
         QVERIFY(r.err.isEmpty());
     }
 
+    void printsVersion_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("--version") << QStringList{"--version"};
+        QTest::newRow("-v") << QStringList{"-v"};
+    }
+    void printsVersion()
+    {
+        QFETCH(QStringList, arguments);
+        const Run r = run(arguments);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("twentyone-sim " TWENTYONE_VERSION "\n"));
+        QVERIFY(r.err.isEmpty());
+    }
+
     void simulateJson()
     {
         const QStringList arguments{"simulate", "--strategy", "banker", "--rounds", "3000", "--threads", "2", "--seed", "9", "--json"};

@@ -14,6 +14,7 @@
 
 Q_DECLARE_METATYPE(FileProblem)
 Q_DECLARE_METATYPE(AnimationSpeed)
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 
@@ -41,6 +42,7 @@ Settings unusual()
     s.animationSpeed = AnimationSpeed::Fast;
     s.hints = true;
     s.highContrast = true;
+    s.language = Language::English;
     return s;
 }
 
@@ -53,13 +55,14 @@ Settings withDefaultChoices(Settings base)
     base.animationSpeed = defaults.animationSpeed;
     base.hints = defaults.hints;
     base.highContrast = defaults.highContrast;
+    base.language = defaults.language;
     return base;
 }
 
 // The file of unusual(), as a player's editor might have left it.
 QByteArray unusualFile()
 {
-    return "[General]\nmusicVolume=35\neffectsVolume=0\nanimationSpeed=fast\nhints=true\nhighContrast=true\n";
+    return "[General]\nmusicVolume=35\neffectsVolume=0\nanimationSpeed=fast\nhints=true\nhighContrast=true\nlanguage=en\n";
 }
 
 } // namespace
@@ -90,10 +93,11 @@ private slots:
         QTest::addColumn<AnimationSpeed>("speed");
         QTest::addColumn<bool>("hints");
         QTest::addColumn<bool>("highContrast");
-        QTest::newRow("defaults") << 100 << 100 << AnimationSpeed::Normal << false << false;
-        QTest::newRow("silent, slow, all on") << 0 << 0 << AnimationSpeed::Slow << true << true;
-        QTest::newRow("instant") << 1 << 99 << AnimationSpeed::Instant << false << true;
-        QTest::newRow("fast") << 50 << 7 << AnimationSpeed::Fast << true << false;
+        QTest::addColumn<Language>("language");
+        QTest::newRow("defaults") << 100 << 100 << AnimationSpeed::Normal << false << false << Language::System;
+        QTest::newRow("silent, slow, all on") << 0 << 0 << AnimationSpeed::Slow << true << true << Language::English;
+        QTest::newRow("instant") << 1 << 99 << AnimationSpeed::Instant << false << true << Language::Ukrainian;
+        QTest::newRow("fast") << 50 << 7 << AnimationSpeed::Fast << true << false << Language::System;
     }
 
     void choicesComeBackAndSwitchesStayOut()
@@ -103,6 +107,7 @@ private slots:
         QFETCH(AnimationSpeed, speed);
         QFETCH(bool, hints);
         QFETCH(bool, highContrast);
+        QFETCH(Language, language);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("gamedata/settings.ini")); // folder made on save
 
@@ -116,6 +121,7 @@ private slots:
         saved.animationSpeed = speed;
         saved.hints = hints;
         saved.highContrast = highContrast;
+        saved.language = language;
         QVERIFY(SettingsStore(path).save(saved).ok());
 
         // The next run: its own switches, and the choices from the file.
@@ -153,6 +159,9 @@ private slots:
         QTest::newRow("hints 1") << QByteArray("hints") << QByteArray("hints=1");
         QTest::newRow("contrast maybe") << QByteArray("highContrast") << QByteArray("highContrast=maybe");
         QTest::newRow("contrast missing") << QByteArray("highContrast") << QByteArray();
+        QTest::newRow("unknown language") << QByteArray("language") << QByteArray("language=fr");
+        QTest::newRow("language a list") << QByteArray("language") << QByteArray("language=en, uk");
+        QTest::newRow("language missing") << QByteArray("language") << QByteArray();
     }
 
     void badValueFallsBackAlone()
@@ -182,6 +191,8 @@ private slots:
             expected.animationSpeed = defaults.animationSpeed;
         else if (key == "hints")
             expected.hints = defaults.hints;
+        else if (key == "language")
+            expected.language = defaults.language;
         else
             expected.highContrast = defaults.highContrast;
         QCOMPARE(settings, expected);

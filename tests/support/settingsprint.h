@@ -8,7 +8,7 @@
 inline char *toString(const Settings &s)
 {
     return QTest::toString(QStringLiteral("music %1 %2, sounds %3 %4, animation %5 speed %6, track %7, "
-                                          "hints %8, high contrast %9")
+                                          "hints %8, high contrast %9, language %10")
                                .arg(s.MusicOn)
                                .arg(s.musicVolume)
                                .arg(s.SoundsOn)
@@ -17,5 +17,6 @@ inline char *toString(const Settings &s)
                                .arg(static_cast<int>(s.animationSpeed))
                                .arg(s.MusicTrack)
                                .arg(s.hints)
-                               .arg(s.highContrast));
+                               .arg(s.highContrast)
+                               .arg(static_cast<int>(s.language)));
 }

@@ -1,6 +1,7 @@
 #include "tablefixture.h"
 #include "hintpanel.h"
 #include "updown.h"
+#include "artwork.h"
 
 #include <QAction>
 #include <QJsonDocument>
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QToolButton>
 
 namespace {
@@ -116,12 +119,15 @@ private slots:
         TableFixture f;
         QCOMPARE(f.window.objectName(), QStringLiteral("Form1"));
         QCOMPARE(f.window.windowTitle(), QStringLiteral("21"));
-        QVERIFY(!(f.window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(f.window.windowFlags() & Qt::WindowMaximizeButtonHint);
         QVERIFY(f.window.windowFlags() & Qt::WindowMinimizeButtonHint);
         QCOMPARE(f.window.centralWidget()->size(), QSize(794, 548));
         QCOMPARE(f.window.centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 0));
         showWindow(f.window);
-        QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
+        // Today's size is the smallest.
+        QCOMPARE(f.window.centralWidget()->size(), QSize(794, 548));
+        QCOMPARE(f.window.centralWidget()->minimumSize(), QSize(794, 548));
+        QCOMPARE(f.window.zoom(), 1.0);
         QVERIFY(label(f.window, "Label6")->isHidden());
         QVERIFY(label(f.window, "Label6")->text().isEmpty());
         QCOMPARE(f.window.flightTimer(Side::Player)->objectName(), QStringLiteral("TmrMovePlayer"));
@@ -154,6 +160,7 @@ private slots:
         QTest::newRow("anime") << game << "anime" << "Анімація" << QKeySequence(Qt::CTRL | Qt::Key_A) << true;
         QTest::newRow("records") << game << "records" << "Рекорди" << QKeySequence(Qt::Key_F5) << false;
         QTest::newRow("pause") << game << "pause" << "Пауза" << QKeySequence(Qt::Key_F6) << false;
+        QTest::newRow("fullScreen") << game << "fullScreen" << "На весь екран" << QKeySequence(Qt::Key_F11) << true;
         QTest::newRow("wert") << game << "wert" << "Вихід" << QKeySequence(Qt::Key_F12) << false;
         QTest::newRow("rules") << about << "rules" << "Правила" << QKeySequence(Qt::Key_F1) << false;
         QTest::newRow("about") << about << "about" << "Розробники" << QKeySequence(Qt::CTRL | Qt::Key_I) << false;
@@ -450,6 +457,121 @@ private slots:
         f.fly();
         QCOMPARE(f.model().playerHand().count, std::int16_t{2});
         QCOMPARE(f.model().bankerHand().count, std::int16_t{2});
+    }
+
+    // A larger window shows the same table larger: every place, font, plate
+    // and card times the zoom, the spare room split evenly around it, and
+    // the pictures drawn for their pixels rather than blown up.
+    void zoomedTable_data()
+    {
+        QTest::addColumn<qreal>("zoom");
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QPoint>("origin");
+        QTest::newRow("1.5") << 1.5 << QSize(1191, 822) << QPoint(0, 0);
+        QTest::newRow("2") << 2.0 << QSize(1588, 1096) << QPoint(0, 0);
+        QTest::newRow("2, wider room") << 2.0 << QSize(1788, 1096) << QPoint(100, 0);
+        QTest::newRow("1.25, taller room") << 1.25 << QSize(993, 785) << QPoint(0, 50);
+    }
+    void zoomedTable()
+    {
+        QFETCH(qreal, zoom);
+        QFETCH(QSize, room);
+        QFETCH(QPoint, origin);
+        TableFixture f;
+        showWindow(f.window);
+        QWidget *table = f.window.centralWidget();
+        QHash<QString, QRect> base;
+        for (const QWidget *child : table->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            base.insert(child->objectName(), child->geometry());
+        f.game.newGame();
+        f.dealRound(FullRound);
+        placeBet(f, 1);
+
+        QSignalSpy zoomed(&f.window, &TableWindow::zoomChanged);
+        f.window.resize(f.window.size() + room - table->size());
+        QTRY_COMPARE(table->size(), room);
+        QVERIFY(std::abs(f.window.zoom() - zoom) < 0.001);
+        QCOMPARE(zoomed.count(), 1);
+
+        for (const char *name : {"Label1", "Label4", "Picture1", "Picture2_0", "Picture3_1", "UpDown1", "CmdStavka",
+                                 "CmdNext", "Label13", "Label14", "gameNumber", "hintPanel"}) {
+            const QRect was = base.value(QLatin1String(name));
+            const QRect now = table->findChild<QWidget *>(QLatin1String(name))->geometry();
+            const QRectF expected(QPointF(origin) + QPointF(was.topLeft()) * zoom, QSizeF(was.size()) * zoom);
+            QVERIFY2(std::abs(now.x() - expected.x()) <= 1 && std::abs(now.y() - expected.y()) <= 1
+                         && std::abs(now.width() - expected.width()) <= 1
+                         && std::abs(now.height() - expected.height()) <= 1,
+                     name);
+        }
+        QCOMPARE(label(f.window, "Label1")->font().pixelSize(), qRound(24 * zoom));
+        QCOMPARE(f.button(Button::Draw)->picture().deviceIndependentSize().toSize(),
+                 (QSizeF(113, 33) * zoom).toSize());
+
+        // The cards follow a moment later, drawn for the zoom.
+        const QSize card = (QSizeF(artwork::CardWidth, artwork::CardHeight) * zoom).toSize();
+        QLabel *first = f.window.slot(Side::Player, 0);
+        QTRY_COMPARE(first->pixmap().size(), card);
+        QCOMPARE(first->pixmap().devicePixelRatio(), 1.0);
+        QCOMPARE(first->pixmap().toImage(), artwork::cardFace(102, 1.0, f.window.zoom()).toImage());
+        QCOMPARE(f.window.slot(Side::Banker, 0)->pixmap().toImage(), artwork::cardBack(1.0, f.window.zoom()).toImage());
+        QCOMPARE(f.window.findChild<QLabel *>(QStringLiteral("Picture1"))->pixmap().size(), card);
+
+        // A flight keeps its ticks and lands where the zoomed slot is.
+        click(f, Button::Draw);
+        f.window.TmrMovePlayer_Timer();
+        const QPoint at(f.window.flyingCardPosition().left / 15, f.window.flyingCardPosition().top / 15);
+        QVERIFY((f.window.flyingCard()->pos() - (origin + QPointF(at) * zoom).toPoint()).manhattanLength() <= 2);
+        QCOMPARE(f.fly().player[3], 47);
+        QCOMPARE(f.window.slot(Side::Player, 2)->pixmap().size(), card);
+
+        // Back to today's size, today's pictures.
+        f.window.resetZoom();
+        QTRY_COMPARE(table->size(), QSize(794, 548));
+        QCOMPARE(f.window.zoom(), 1.0);
+        QTRY_COMPARE(first->pixmap().size(), QSize(artwork::CardWidth, artwork::CardHeight));
+        QCOMPARE(label(f.window, "Label1")->geometry(), base.value(QStringLiteral("Label1")));
+    }
+
+    // The steps go down to today's size and never past the screen; full
+    // screen takes the zoom out of the player's hands until it is left.
+    void zoomStepsAndFullScreen()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        QWidget *table = f.window.centralWidget();
+        QAction *in = f.window.menuAction(QStringLiteral("zoomIn"));
+        QAction *out = f.window.menuAction(QStringLiteral("zoomOut"));
+        QAction *reset = f.window.menuAction(QStringLiteral("zoomReset"));
+        QCOMPARE(in->shortcuts().first(), QKeySequence(Qt::CTRL | Qt::Key_Equal));
+        QCOMPARE(out->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Minus));
+        QCOMPARE(reset->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
+        QVERIFY(!out->isEnabled());
+        QVERIFY(!reset->isEnabled());
+
+        in->trigger();
+        const QSize screen = f.window.screen()->availableGeometry().size();
+        QTRY_VERIFY(f.window.frameGeometry().width() <= std::max(screen.width(), 794 + 50));
+        const qreal afterIn = f.window.zoom();
+        QVERIFY(afterIn == 1.0 || afterIn == 1.25);
+
+        f.window.resize(f.window.size() + QSize(1588, 1096) - table->size());
+        QTRY_COMPARE(f.window.zoom(), 2.0);
+        QVERIFY(out->isEnabled());
+        out->trigger();
+        QTRY_COMPARE(f.window.zoom(), 1.75);
+        QCOMPARE(table->size(), QSize(1390, 959));
+        reset->trigger();
+        QTRY_COMPARE(f.window.zoom(), 1.0);
+        QVERIFY(!out->isEnabled());
+
+        QAction *full = f.window.menuAction(QStringLiteral("fullScreen"));
+        full->trigger();
+        QTRY_VERIFY(f.window.isFullScreen());
+        QVERIFY(full->isChecked());
+        QVERIFY(!in->isEnabled());
+        full->trigger();
+        QTRY_VERIFY(!f.window.isFullScreen());
+        QVERIFY(!full->isChecked());
     }
 
     void hover_data()

@@ -3,12 +3,13 @@
 //
 //   twentyone_artgen <assets folder>
 
-#include "common.h"
+#include "drawing/common.h"
 
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include <cstdio>
 #include <map>
@@ -32,7 +33,7 @@ const Button Buttons[] = {
 };
 
 const QSize CardSize(100, 154);
-const int IconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+const int IconSizes[] = {16, 24, 32, 48, 64, 128, 256, 512};
 
 class Writer
 {
@@ -57,6 +58,26 @@ public:
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             m_ok = false;
         }
+        return m_ok;
+    }
+    // The same drawing as vector paths, for the desktop's scalable icon.
+    bool saveSvg(QSize logical, const std::function<void(QPainter &)> &draw, const QString &name)
+    {
+        const QString file = m_root + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QSvgGenerator svg;
+        svg.setFileName(file);
+        svg.setSize(logical);
+        svg.setViewBox(QRect(QPoint(0, 0), logical));
+        svg.setTitle(QStringLiteral("21"));
+        QPainter p;
+        if (!p.begin(&svg)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return m_ok = false;
+        }
+        p.setRenderHints(QPainter::Antialiasing);
+        draw(p);
+        p.end();
         return m_ok;
     }
     bool ok() const { return m_ok; }
@@ -137,7 +158,7 @@ int main(int argc, char **argv)
                 keep(QStringLiteral("buttons/%1-%2").arg(QLatin1String(b.name)).arg(i),
                      renderPlate(b.size, b.caption, b.fontSize, static_cast<PlateLook>(i), scale));
         for (int i = 0; i < 2; ++i)
-            keep(QStringLiteral("buttons/prev-%1").arg(i), renderBackPlate({113, 33}, i == 1, scale));
+            keep(QStringLiteral("buttons/prev-%1").arg(i), renderBackPlate({113, 33}, QStringLiteral("Назад"), i == 1, scale));
         keep(QStringLiteral("cursor/hand"), render({32, 32}, scale, drawPointingHand));
         pictures[QStringLiteral("icon")] = render({32, 32}, scale, drawAppIcon);
 
@@ -146,5 +167,6 @@ int main(int argc, char **argv)
     }
     for (const int px : IconSizes)
         out.savePlain(render({32, 32}, px / 32.0, drawAppIcon), QStringLiteral("icon/twentyone-%1.png").arg(px));
+    out.saveSvg({32, 32}, drawAppIcon, QStringLiteral("icon/twentyone.svg"));
     return out.ok() ? 0 : 1;
 }
