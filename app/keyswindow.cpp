@@ -39,13 +39,18 @@ QList<KeysWindow::Key> KeysWindow::menuKeys()
         {keyText(Qt::Key_F4), tr("зберегти гру")},
         {keyText(Qt::Key_F5), tr("рекорди")},
         {keyText(Qt::Key_F6), tr("пауза")},
+        {keyText(Qt::Key_F7), tr("статистика")},
         {keyText(Qt::Key_F8), tr("підказки")},
         {keyText(Qt::Key_F9), tr("висока контрастність")},
+        {keyText(Qt::Key_F11), tr("на весь екран")},
         {keyText(Qt::Key_F12), tr("вихід")},
         {keyText(Qt::CTRL | Qt::Key_M), tr("музика")},
         {keyText(Qt::CTRL | Qt::Key_S), tr("звуки")},
         {keyText(Qt::CTRL | Qt::Key_A), tr("анімація")},
         {keyText(Qt::CTRL | Qt::Key_I), tr("розробники")},
+        {keyText(Qt::CTRL | Qt::Key_Equal), tr("збільшити стіл")},
+        {keyText(Qt::CTRL | Qt::Key_Minus), tr("зменшити стіл")},
+        {keyText(Qt::CTRL | Qt::Key_0), tr("звичайний розмір столу")},
     };
 }
 

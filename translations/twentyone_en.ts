@@ -439,6 +439,26 @@ whichever is available now</translation>
         <source>Меню:</source>
         <translation>Menus:</translation>
     </message>
+    <message>
+        <source>статистика</source>
+        <translation>statistics</translation>
+    </message>
+    <message>
+        <source>на весь екран</source>
+        <translation>full screen</translation>
+    </message>
+    <message>
+        <source>збільшити стіл</source>
+        <translation>zoom the table in</translation>
+    </message>
+    <message>
+        <source>зменшити стіл</source>
+        <translation>zoom the table out</translation>
+    </message>
+    <message>
+        <source>звичайний розмір столу</source>
+        <translation>the table at its usual size</translation>
+    </message>
 </context>
 <context>
     <name>MessageText</name>
