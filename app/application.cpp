@@ -159,6 +159,7 @@ AuxWindows *Application::auxWindows()
 void Application::show()
 {
     m_window->adjustSize();
+    m_window->restoreZoom();
     m_window->centreOnScreen();
     // The rest of the start-up follows the first frame, or a moment after
     // showing should no frame come (a minimised start).

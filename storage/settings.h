@@ -31,6 +31,7 @@ struct Settings
     bool hints = false;
     bool highContrast = false;
     Language language = Language::System;
+    int zoomPercent = 100; // the table's size in a normal window, 100..300
 
     friend bool operator==(const Settings &, const Settings &) = default;
 };

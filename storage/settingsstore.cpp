@@ -18,6 +18,7 @@ const QString AnimationSpeedKey = QStringLiteral("animationSpeed");
 const QString HintsKey = QStringLiteral("hints");
 const QString HighContrastKey = QStringLiteral("highContrast");
 const QString LanguageKey = QStringLiteral("language");
+const QString ZoomKey = QStringLiteral("zoom");
 
 // The file holds five short lines; anything far larger is not ours, and
 // QSettings would read all of it into memory.
@@ -55,6 +56,16 @@ int readPercent(const QSettings &ini, const QString &key, int fallback)
     bool ok = false;
     const int percent = text.toInt(&ok);
     return ok && percent >= 0 && percent <= 100 ? percent : fallback;
+}
+
+int readZoom(const QSettings &ini, const QString &key, int fallback)
+{
+    QString text;
+    if (!textOf(ini, key, text))
+        return fallback;
+    bool ok = false;
+    const int percent = text.toInt(&ok);
+    return ok && percent >= 100 && percent <= 300 ? percent : fallback;
 }
 
 // Only the words QSettings itself writes for a bool: QVariant would take any
@@ -119,6 +130,7 @@ void applyDefaults(Settings &settings)
     settings.hints = defaults.hints;
     settings.highContrast = defaults.highContrast;
     settings.language = defaults.language;
+    settings.zoomPercent = defaults.zoomPercent;
 }
 
 // QSettings parses sections lazily and reports a bad line only once its
@@ -178,6 +190,7 @@ FileStatus SettingsStore::load(Settings &settings)
     settings.hints = readFlag(ini, HintsKey, defaults.hints);
     settings.highContrast = readFlag(ini, HighContrastKey, defaults.highContrast);
     settings.language = readLanguage(ini, LanguageKey);
+    settings.zoomPercent = readZoom(ini, ZoomKey, defaults.zoomPercent);
     return {};
 }
 
@@ -209,6 +222,7 @@ FileStatus SettingsStore::save(const Settings &settings)
     ini.setValue(AnimationSpeedKey, speedName(settings.animationSpeed));
     ini.setValue(HintsKey, flagText(settings.hints));
     ini.setValue(HighContrastKey, flagText(settings.highContrast));
+    ini.setValue(ZoomKey, QString::number(std::clamp(settings.zoomPercent, 100, 300)));
     switch (settings.language) {
     case Language::Ukrainian: ini.setValue(LanguageKey, QStringLiteral("uk")); break;
     case Language::English: ini.setValue(LanguageKey, QStringLiteral("en")); break;

@@ -32,6 +32,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -271,7 +272,10 @@ void TableWindow::buildTable()
     m_pictureTimer = new QTimer(this);
     m_pictureTimer->setSingleShot(true);
     m_pictureTimer->setInterval(80);
-    connect(m_pictureTimer, &QTimer::timeout, this, &TableWindow::redrawPictures);
+    connect(m_pictureTimer, &QTimer::timeout, this, [this] {
+        redrawPictures();
+        rememberZoom();
+    });
 
     applyLook();
     updateFigureNames();
@@ -685,8 +689,31 @@ void TableWindow::zoomTo(qreal target)
         return;
     if (isMaximized())
         showNormal();
-    const QSize table = (QSizeF(TableSize) * target).toSize();
-    resize(size() + table - m_table->size());
+    // The window's own size hint holds the table at zoom 1.
+    resize(sizeHint() + (QSizeF(TableSize) * target).toSize() - TableSize);
+}
+
+void TableWindow::restoreZoom()
+{
+    qreal target = m_settings.zoomPercent / 100.0;
+    if (const QScreen *s = screen()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize room = s->availableGeometry().size() - frame - (sizeHint() - TableSize);
+        target = std::min(target, ZoomLayout::fittingZoom(TableSize, room));
+    }
+    if (target > 1.0)
+        zoomTo(target);
+}
+
+void TableWindow::rememberZoom()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    const int percent = std::clamp(int(std::lround(zoom() * 100)), 100, 300);
+    if (percent == m_settings.zoomPercent)
+        return;
+    m_settings.zoomPercent = percent;
+    emit settingsChanged();
 }
 
 // The steps go as far as the screen holds the window.

@@ -70,6 +70,9 @@ public:
     void zoomOut();
     void resetZoom();
     void toggleFullScreen();
+    // Before the first showing: the size the player left the table at, as
+    // far as the screen holds it.
+    void restoreZoom();
 
     // TableView
     void playSound(const QString &relativePath) override;
@@ -161,6 +164,8 @@ private:
     void showPicture(Side side, int index, int code);
     void zoomTo(qreal zoom);
     void updateZoomItems();
+    // A normal window's zoom is kept in the settings once it settles.
+    void rememberZoom();
 
     Settings &m_settings;
     SoundSystem &m_sounds;

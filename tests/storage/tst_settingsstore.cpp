@@ -43,6 +43,7 @@ Settings unusual()
     s.hints = true;
     s.highContrast = true;
     s.language = Language::English;
+    s.zoomPercent = 175;
     return s;
 }
 
@@ -56,13 +57,14 @@ Settings withDefaultChoices(Settings base)
     base.hints = defaults.hints;
     base.highContrast = defaults.highContrast;
     base.language = defaults.language;
+    base.zoomPercent = defaults.zoomPercent;
     return base;
 }
 
 // The file of unusual(), as a player's editor might have left it.
 QByteArray unusualFile()
 {
-    return "[General]\nmusicVolume=35\neffectsVolume=0\nanimationSpeed=fast\nhints=true\nhighContrast=true\nlanguage=en\n";
+    return "[General]\nmusicVolume=35\neffectsVolume=0\nanimationSpeed=fast\nhints=true\nhighContrast=true\nlanguage=en\nzoom=175\n";
 }
 
 } // namespace
@@ -162,6 +164,9 @@ private slots:
         QTest::newRow("unknown language") << QByteArray("language") << QByteArray("language=fr");
         QTest::newRow("language a list") << QByteArray("language") << QByteArray("language=en, uk");
         QTest::newRow("language missing") << QByteArray("language") << QByteArray();
+        QTest::newRow("zoom below today's size") << QByteArray("zoom") << QByteArray("zoom=99");
+        QTest::newRow("zoom past the largest") << QByteArray("zoom") << QByteArray("zoom=301");
+        QTest::newRow("zoom a fraction") << QByteArray("zoom") << QByteArray("zoom=1.5");
     }
 
     void badValueFallsBackAlone()
@@ -193,6 +198,8 @@ private slots:
             expected.hints = defaults.hints;
         else if (key == "language")
             expected.language = defaults.language;
+        else if (key == "zoom")
+            expected.zoomPercent = defaults.zoomPercent;
         else
             expected.highContrast = defaults.highContrast;
         QCOMPARE(settings, expected);

@@ -574,6 +574,38 @@ private slots:
         QVERIFY(!full->isChecked());
     }
 
+    // The size a normal window settles at is kept, once, for the next run;
+    // the next run opens at it as far as the screen holds it.
+    void zoomIsRemembered()
+    {
+        TableFixture f;
+        showWindow(f.window);
+        QWidget *table = f.window.centralWidget();
+        QSignalSpy changed(&f.window, &TableWindow::settingsChanged);
+        f.window.resize(f.window.size() + QSize(1588, 1096) - table->size());
+        QTRY_COMPARE(f.settings.zoomPercent, 200);
+        QTest::qWait(200);
+        QCOMPARE(changed.count(), 1);
+
+        // Full screen is the screen's size, not the player's.
+        f.window.menuAction(QStringLiteral("fullScreen"))->trigger();
+        QTRY_VERIFY(f.window.isFullScreen());
+        QTest::qWait(200);
+        QCOMPARE(f.settings.zoomPercent, 200);
+        f.window.menuAction(QStringLiteral("fullScreen"))->trigger();
+        QTRY_VERIFY(!f.window.isFullScreen());
+
+        TableFixture next;
+        next.settings.zoomPercent = 300;
+        next.window.adjustSize();
+        next.window.restoreZoom();
+        showWindow(next.window);
+        const QSize room = next.window.screen()->availableGeometry().size();
+        const qreal fits = std::max(1.0, std::min(qreal(room.width()) / 794, qreal(room.height() - 40) / 548));
+        QTRY_VERIFY(next.window.zoom() > 1.0 || fits < 1.25);
+        QVERIFY(next.window.zoom() <= std::min(3.0, fits) + 0.01);
+    }
+
     void hover_data()
     {
         QTest::addColumn<QStringList>("path");
