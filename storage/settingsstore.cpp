@@ -48,24 +48,15 @@ bool textOf(const QSettings &ini, const QString &key, QString &text)
     return true;
 }
 
-int readPercent(const QSettings &ini, const QString &key, int fallback)
+// A whole number of per cent within [lowest, highest]; anything else falls back.
+int readPercent(const QSettings &ini, const QString &key, int fallback, int lowest = 0, int highest = 100)
 {
     QString text;
     if (!textOf(ini, key, text))
         return fallback;
     bool ok = false;
     const int percent = text.toInt(&ok);
-    return ok && percent >= 0 && percent <= 100 ? percent : fallback;
-}
-
-int readZoom(const QSettings &ini, const QString &key, int fallback)
-{
-    QString text;
-    if (!textOf(ini, key, text))
-        return fallback;
-    bool ok = false;
-    const int percent = text.toInt(&ok);
-    return ok && percent >= 100 && percent <= 300 ? percent : fallback;
+    return ok && percent >= lowest && percent <= highest ? percent : fallback;
 }
 
 // Only the words QSettings itself writes for a bool: QVariant would take any
@@ -190,7 +181,7 @@ FileStatus SettingsStore::load(Settings &settings)
     settings.hints = readFlag(ini, HintsKey, defaults.hints);
     settings.highContrast = readFlag(ini, HighContrastKey, defaults.highContrast);
     settings.language = readLanguage(ini, LanguageKey);
-    settings.zoomPercent = readZoom(ini, ZoomKey, defaults.zoomPercent);
+    settings.zoomPercent = readPercent(ini, ZoomKey, defaults.zoomPercent, 100, 300);
     return {};
 }
 
